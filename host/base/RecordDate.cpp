@@ -1,0 +1,32 @@
+#include "host/base/RecordDate.h"
+
+DOS_datum_type DateToDatum(TDateTime d)
+{
+    if (DateOf(d) == 0)
+        return {};
+    const QDate q = ToQDate(d);
+    return {static_cast<uint8_t>(q.day()), static_cast<uint8_t>(q.month()), static_cast<uint16_t>(q.year())};
+}
+
+TDateTime DatumToDate(const DOS_datum_type& d)
+{
+    const QDate q(d.jaar, d.maand, d.dag);
+    return q.isValid() ? FromQDate(q) : 0.0;
+}
+
+DOS_datumtijd_type DateToDatumTijd(TDateTime d)
+{
+    if (DateOf(d) == 0)
+        return {};
+    const QTime t = ToQDateTime(d).time();
+    return {DateToDatum(d), static_cast<uint8_t>(t.hour()), static_cast<uint8_t>(t.minute()),
+            static_cast<uint8_t>(t.second())};
+}
+
+TDateTime DatumTijdToDate(const DOS_datumtijd_type& d)
+{
+    const TDateTime dag = DatumToDate(d.datum);
+    if (dag == 0)
+        return 0.0;
+    return dag + (d.uur * 3600 + d.minuut * 60 + d.seconde) / 86400.0;
+}

@@ -1,0 +1,51 @@
+#include "host/base/TDateTime.h"
+
+#include <cmath>
+
+namespace {
+const QDate kEpoch(1899, 12, 30);
+constexpr double kSecondsPerDay = 86400.0;
+}
+
+TDateTime FromQDate(const QDate& d)
+{
+    return d.isValid() ? static_cast<double>(kEpoch.daysTo(d)) : 0.0;
+}
+
+QDate ToQDate(TDateTime d)
+{
+    return kEpoch.addDays(static_cast<qint64>(std::floor(d)));
+}
+
+TDateTime EncodeDate(int jaar, int maand, int dag)
+{
+    return FromQDate(QDate(jaar, maand, dag));
+}
+
+TDateTime EncodeDateTime(int jaar, int maand, int dag, int uur, int minuut, int seconde)
+{
+    return EncodeDate(jaar, maand, dag) + (uur * 3600 + minuut * 60 + seconde) / kSecondsPerDay;
+}
+
+TDateTime DateOf(TDateTime d)
+{
+    return std::floor(d);
+}
+
+QDateTime ToQDateTime(TDateTime d)
+{
+    const double dag = std::floor(d);
+    const auto seconden = static_cast<int>(std::lround((d - dag) * kSecondsPerDay));
+    return QDateTime(ToQDate(dag), QTime(0, 0)).addSecs(seconden);
+}
+
+TDateTime FromQDateTime(const QDateTime& d)
+{
+    const QTime t = d.time();
+    return FromQDate(d.date()) + (t.hour() * 3600 + t.minute() * 60 + t.second()) / kSecondsPerDay;
+}
+
+int Jaar(TDateTime d) { return ToQDate(d).year(); }
+int DagNr(TDateTime d) { return ToQDate(d).dayOfYear(); }
+int WeekNr(TDateTime d) { return ToQDate(d).weekNumber(); }
+int DagVanWeek(TDateTime d) { return ToQDate(d).dayOfWeek(); }

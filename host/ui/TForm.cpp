@@ -1,0 +1,64 @@
+#include "host/ui/TForm.h"
+
+#include <QCloseEvent>
+
+TForm::TForm(QWidget* owner) : QDialog(owner)
+{
+    // A form is a window of its own, also when it has an owner.
+    setWindowFlags(Qt::Window);
+}
+
+void TForm::SetModalResult(int result)
+{
+    modalResult_ = result;
+    if (result != mrNone && isVisible())
+        done(result);
+}
+
+void TForm::done(int result)
+{
+    modalResult_ = result;
+    QDialog::done(result);
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    TCloseAction action = TCloseAction::caHide;
+    FormClose(action);
+    if (action == TCloseAction::caNone) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (modalResult_ == mrNone)
+        modalResult_ = mrCancel;
+    QDialog::done(modalResult_);
+    if (action == TCloseAction::caFree)
+        deleteLater();
+}
+
+void TForm::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    const bool nuActief = isActiveWindow();
+    if (nuActief == active_)
+        return;
+    active_ = nuActief;
+    if (active_)
+        FormActivate();
+    else
+        FormDeactivate();
+}

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "host/base/RecordDate.h"
+
+TEST(RecordDate, DateRoundTripsThroughFourBytes)
+{
+    const TDateTime d = EncodeDate(2026, 12, 31);
+    const DOS_datum_type r = DateToDatum(d);
+    unsigned char bytes[4];
+    std::memcpy(bytes, &r, 4);
+    EXPECT_EQ(bytes[0], 31);
+    EXPECT_EQ(bytes[1], 12);
+    EXPECT_EQ(bytes[2] | bytes[3] << 8, 2026);
+    EXPECT_EQ(DatumToDate(r), d);
+}
+
+TEST(RecordDate, NoDateIsAllZeroBothWays)
+{
+    const DOS_datum_type r = DateToDatum(0.0);
+    EXPECT_EQ(r.dag | r.maand | r.jaar, 0);
+    EXPECT_EQ(DatumToDate(DOS_datum_type{}), 0.0);
+    EXPECT_EQ(DatumTijdToDate(DOS_datumtijd_type{}), 0.0);
+}
+
+TEST(RecordDate, DateTimeKeepsTheSecond)
+{
+    const TDateTime d = EncodeDateTime(2027, 1, 3, 23, 59, 58);
+    const DOS_datumtijd_type r = DateToDatumTijd(d);
+    EXPECT_EQ(r.uur, 23);
+    EXPECT_EQ(r.minuut, 59);
+    EXPECT_EQ(r.seconde, 58);
+    EXPECT_NEAR(DatumTijdToDate(r), d, 1e-9);
+}
+
+TEST(Dates, DayNumberAndIsoWeekAcrossTheYearEnd)
+{
+    EXPECT_EQ(DagNr(EncodeDate(2024, 12, 31)), 366);
+    EXPECT_EQ(DagNr(EncodeDate(2026, 1, 1)), 1);
+    EXPECT_EQ(WeekNr(EncodeDate(2026, 12, 31)), 53);
+    EXPECT_EQ(WeekNr(EncodeDate(2027, 1, 4)), 1);
+    EXPECT_EQ(DagVanWeek(EncodeDate(2026, 12, 6)), 7);
+    EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(EncodeDate(2000, 1, 1), 36526.0);
+}
