@@ -1,0 +1,3 @@
+#include "host/ui/BrlKeyPad.h"
+
+void BrlKeyPad::Bind(QWidget*) {}

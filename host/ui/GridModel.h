@@ -1,0 +1,67 @@
+#pragma once
+// The rows of a TGridView. Rows are filled column by column by name; a row
+// belongs to a group (the rows of one room line, say), and filling a column
+// that the open row already has starts the next row of the same group.
+// Columns come from the layout; a name the layout lacks is added at the end,
+// hidden when a layout file was read and visible when there was none, so that
+// a form never breaks on a missing or older layout file.
+
+#include <vector>
+#include <QAbstractTableModel>
+
+#include "host/ui/GvlLayout.h"
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void ZetKolommen(std::vector<GvlKolom> kolommen, bool uitLayout);
+    const std::vector<GvlKolom>& Kolommen() const { return kolommen_; }
+    GvlKolom& Kolom(int kolom) { return kolommen_[kolom]; }
+    int KolomNummer(const QString& naam) const;  // -1 when unknown
+
+    void BeginVullen();  // drops the rows; the view is told once, at EindeVullen
+    void EindeVullen();
+    void Vul(const QString& naam, const QVariant& waarde);
+    void EindeGroep();
+    void Leeg();
+
+    int RijAchtervoegen();
+    bool RijVerwijderen(int rij);
+    QVariant Waarde(int kolom, int rij) const;
+    bool ZetWaarde(int kolom, int rij, const QVariant& waarde);
+    int Groep(int rij) const { return rijen_[rij].groep; }
+
+    void ZetBewerkModus(bool aan) { bewerkModus_ = aan; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    void CelBewerkt(int kolom, int rij);
+    void OngeldigeInvoer(const QString& tekst);
+
+private:
+    struct Rij {
+        int groep = 0;
+        std::vector<QVariant> cellen;
+    };
+
+    int KolomVoor(const QString& naam);
+    int OpenRij();
+    Qt::Alignment UitlijningVan(int kolom, const QVariant& cel) const;
+
+    std::vector<GvlKolom> kolommen_;
+    std::vector<Rij> rijen_;
+    bool uitLayout_ = false;
+    bool vullen_ = false;
+    bool bewerkModus_ = false;
+    int openRij_ = -1;
+    int groep_ = 0;
+    bool groepOpen_ = false;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// While a GridUitvoerScope lives, TGridView::Print and Export ask nothing:
+// they write "<map>/<layout name>.pdf" and "<map>/<layout name>.csv". Tests and
+// unattended runs use it; there is no printer or file dialog to answer.
+
+#include <QString>
+
+class GridUitvoerScope {
+public:
+    explicit GridUitvoerScope(const QString& map);
+    ~GridUitvoerScope();
+    GridUitvoerScope(const GridUitvoerScope&) = delete;
+    GridUitvoerScope& operator=(const GridUitvoerScope&) = delete;
+
+    static const QString* Actief();
+
+private:
+    QString map_;
+    const QString* vorige_;
+};
