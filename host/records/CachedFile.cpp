@@ -1,0 +1,141 @@
+#include "host/records/CachedFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "host/records/IoError.h"
+
+namespace brlib {
+
+namespace {
+const QString kLocation = QStringLiteral("RecordCacheImpl");
+const QString kNietLezen = QStringLiteral("Kan bestand niet lezen");
+}
+
+CachedFile::CachedFile(Werkstation& werkstation, QString path) : werkstation_(werkstation), path_(std::move(path)) {}
+
+CachedFile::~CachedFile()
+{
+    if (handle_ >= 0)
+        werkstation_.Fs().Close(handle_);
+}
+
+void CachedFile::OpenCommitted()
+{
+    FileSystem& fs = werkstation_.Fs();
+    if (handle_ < 0) {
+        const int handle = fs.Open(path_, FileSystem::Mode::Read);
+        if (handle < 0 && handle != -ENOENT)
+            ThrowIoError(kNietLezen, path_, handle, kLocation);
+        handle_ = std::max(handle, -1);
+    }
+    diskSize_ = handle_ >= 0 ? CheckIo(fs.Size(handle_), kNietLezen, path_, kLocation) : 0;
+}
+
+void CachedFile::Refresh()
+{
+    if (diskEpoch_ != werkstation_.DiskEpoch()) {
+        chunks_.clear();
+        OpenCommitted();
+        diskEpoch_ = werkstation_.DiskEpoch();
+    }
+    if (overlayEpoch_ != werkstation_.OverlayEpoch()) {
+        overlay_ = werkstation_.Overlay(path_);
+        overlayEpoch_ = werkstation_.OverlayEpoch();
+    }
+}
+
+int64_t CachedFile::Size(bool fresh)
+{
+    Refresh();
+    if (overlay_)
+        return overlay_->Size();
+    if (fresh) {
+        // A file that grew elsewhere keeps its cached chunks, but the last
+        // partial chunk may lack the new bytes.
+        const size_t whole = size_t(diskSize_ / kChunkSize);
+        if (chunks_.size() > whole)
+            chunks_.resize(whole);
+        OpenCommitted();
+    }
+    return diskSize_;
+}
+
+const char* CachedFile::Chunk(int64_t index)
+{
+    if (size_t(index) >= chunks_.size())
+        chunks_.resize(index + 1);
+    if (!chunks_[index]) {
+        auto chunk = std::make_unique<char[]>(kChunkSize);
+        const int64_t begin = index * kChunkSize;
+        const int64_t wanted = std::clamp<int64_t>(diskSize_ - begin, 0, kChunkSize);
+        const int64_t read = wanted > 0 ? werkstation_.Fs().Read(handle_, begin, chunk.get(), wanted) : 0;
+        CheckIo(read, kNietLezen, path_, kLocation);
+        std::memset(chunk.get() + read, 0, kChunkSize - read);
+        chunks_[index] = std::move(chunk);
+    }
+    return chunks_[index].get();
+}
+
+void CachedFile::CopyCommitted(int64_t offset, int64_t length, char* to)
+{
+    while (length > 0) {
+        const int64_t index = offset / kChunkSize;
+        const int64_t inChunk = offset - index * kChunkSize;
+        const int64_t n = std::min(length, kChunkSize - inChunk);
+        std::memcpy(to, Chunk(index) + inChunk, n);
+        offset += n;
+        to += n;
+        length -= n;
+    }
+}
+
+bool CachedFile::OverlayTouches(int64_t offset, int64_t length) const
+{
+    if (!overlay_)
+        return false;
+    for (int64_t page = offset / FileOverlay::kPageSize; page <= (offset + length - 1) / FileOverlay::kPageSize; ++page) {
+        if (overlay_->Page(page))
+            return true;
+    }
+    return false;
+}
+
+void CachedFile::CopyOut(int64_t offset, int64_t length, char* to)
+{
+    Refresh();
+    if (!OverlayTouches(offset, length))
+        return CopyCommitted(offset, length, to);
+    while (length > 0) {
+        const int64_t page = offset / FileOverlay::kPageSize;
+        const int64_t inPage = offset - page * FileOverlay::kPageSize;
+        const int64_t n = std::min(length, FileOverlay::kPageSize - inPage);
+        if (const char* written = overlay_->Page(page))
+            std::memcpy(to, written + inPage, n);
+        else
+            CopyCommitted(offset, n, to);
+        offset += n;
+        to += n;
+        length -= n;
+    }
+}
+
+const char* CachedFile::Bytes(int64_t offset, int64_t length, std::vector<char>& scratch)
+{
+    Refresh();
+    const int64_t index = offset / kChunkSize;
+    if (!OverlayTouches(offset, length) && (offset + length - 1) / kChunkSize == index)
+        return Chunk(index) + (offset - index * kChunkSize);
+    scratch.resize(length);
+    CopyOut(offset, length, scratch.data());
+    return scratch.data();
+}
+
+void CachedFile::Write(int64_t offset, const void* data, int64_t length)
+{
+    Refresh();
+    werkstation_.OverlayForWrite(path_).Write(offset, data, length);
+    Refresh();
+}
+
+}  // namespace brlib

@@ -1,0 +1,52 @@
+#pragma once
+// One record file as one cache reads it: committed bytes in 64 KiB chunks read
+// on first use (so a walk over records costs a system call per chunk, not per
+// record), with the writes of the workstation's open action laid over them.
+// Chunks are dropped whenever the workstation's disk epoch moves on, so a
+// cache never carries committed bytes from before a lock into an action.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+#include <QString>
+
+#include "host/records/Werkstation.h"
+
+namespace brlib {
+
+class CachedFile {
+public:
+    CachedFile(Werkstation& werkstation, QString path);
+    ~CachedFile();
+    CachedFile(const CachedFile&) = delete;
+    CachedFile& operator=(const CachedFile&) = delete;
+
+    const QString& Path() const { return path_; }
+    // The size including the action's writes; `fresh` asks the disk again.
+    int64_t Size(bool fresh);
+    // A pointer to `length` bytes at `offset`, into a chunk when they lie in one
+    // and the action did not touch them, else assembled in `scratch`.
+    const char* Bytes(int64_t offset, int64_t length, std::vector<char>& scratch);
+    void CopyOut(int64_t offset, int64_t length, char* to);
+    void Write(int64_t offset, const void* data, int64_t length);
+
+private:
+    static constexpr int64_t kChunkSize = 64 * 1024;
+
+    void Refresh();
+    void OpenCommitted();
+    const char* Chunk(int64_t index);
+    void CopyCommitted(int64_t offset, int64_t length, char* to);
+    bool OverlayTouches(int64_t offset, int64_t length) const;
+
+    Werkstation& werkstation_;
+    QString path_;
+    int handle_ = -1;
+    int64_t diskSize_ = 0;
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    FileOverlay* overlay_ = nullptr;
+    uint64_t diskEpoch_ = 0;
+    uint64_t overlayEpoch_ = 0;
+};
+
+}  // namespace brlib

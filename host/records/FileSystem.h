@@ -1,0 +1,59 @@
+#pragma once
+// The only door of the record layer to the platform: every open, read, write,
+// sync, lock and directory call goes through a FileSystem, so that tests can put
+// a fault-injecting one in its place. Calls return 0 (or a byte count) on
+// success and -errno on failure; they never throw.
+
+#include <cstdint>
+#include <QString>
+#include <QStringList>
+
+namespace brlib {
+
+class FileSystem {
+public:
+    enum class Mode { Read, ReadWrite, Create };  // Create: read-write, made if missing
+
+    virtual ~FileSystem() = default;
+
+    virtual int Open(const QString& path, Mode mode) = 0;  // a handle >= 0
+    virtual void Close(int handle) = 0;
+    virtual int64_t Read(int handle, int64_t offset, void* buffer, int64_t length) = 0;
+    virtual int Write(int handle, int64_t offset, const void* data, int64_t length) = 0;
+    virtual int Sync(int handle) = 0;
+    virtual int64_t Size(int handle) = 0;
+    virtual int Truncate(int handle, int64_t size) = 0;
+
+    // An exclusive lock owned by the open handle (not the process), so that two
+    // handles of one process exclude each other. TryLock does not wait.
+    virtual int TryLock(int handle) = 0;
+    virtual void Unlock(int handle) = 0;
+
+    virtual bool Exists(const QString& path) = 0;
+    virtual int MakeDir(const QString& path) = 0;  // 0 when it exists already
+    virtual int SyncDir(const QString& path) = 0;
+    virtual int Remove(const QString& path) = 0;
+    virtual QStringList ListDir(const QString& path) = 0;
+};
+
+// The platform's file system, one per process.
+FileSystem& RealFileSystem();
+
+// The file system new workstations use; RealFileSystem() unless a scope is active.
+FileSystem& CurrentFileSystem();
+
+class FileSystemScope {
+public:
+    explicit FileSystemScope(FileSystem& fs);
+    ~FileSystemScope();
+    FileSystemScope(const FileSystemScope&) = delete;
+    FileSystemScope& operator=(const FileSystemScope&) = delete;
+
+private:
+    FileSystem* previous_;
+};
+
+// Dutch text of an error code returned by a FileSystem call, for messages.
+QString FoutTekst(int error);
+
+}  // namespace brlib

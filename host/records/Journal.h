@@ -1,0 +1,47 @@
+#pragma once
+// The rollback journal of an action: for every file the action changes, whether
+// it existed, its size and the original bytes of every region about to be
+// overwritten. It is written and synced before any data is touched and removed
+// once the data is synced. Whoever takes the reservation lock next and finds it
+// ("hot") puts the original bytes back.
+//
+// Layout (little-endian), one file "rsv.journal" in the administration:
+//   "RSVJRNL1"  u32 file count
+//   per file:   u32 path length, path (UTF-8, relative to the administration),
+//               u8 existed, i64 original size, u32 region count,
+//               per region: i64 offset, u32 length, bytes
+//   u64 FNV-1a checksum of everything before it, "COMPLETE"
+// A journal that is short, damaged or lacks the marker was never synced, so no
+// data was written after it: it is simply removed.
+
+#include <cstdint>
+#include <vector>
+#include <QByteArray>
+#include <QString>
+
+#include "host/records/FileSystem.h"
+
+namespace brlib {
+
+struct JournalRegion {
+    int64_t offset = 0;
+    QByteArray bytes;
+};
+
+struct JournalFile {
+    QString path;  // relative to the administration directory
+    bool existed = false;
+    int64_t originalSize = 0;
+    std::vector<JournalRegion> regions;
+};
+
+QString JournalPath(const QString& adminDir);
+QByteArray EncodeJournal(const std::vector<JournalFile>& files);
+// False when the bytes are not a complete, intact journal.
+bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
+
+// Restores the files of a hot journal and removes it; does nothing without one.
+// Throws EBrRuntime (the journal stays) when the files cannot be restored.
+void RollBackJournal(FileSystem& fs, const QString& adminDir);
+
+}  // namespace brlib

@@ -1,0 +1,26 @@
+#include "host/records/PhysicalWrite.h"
+
+#include <QByteArray>
+
+namespace brlib {
+
+namespace {
+int64_t CrashAfter()
+{
+    static const int64_t k = qEnvironmentVariableIsSet("RSV_CRASH_AFTER_WRITES")
+                                 ? qEnvironmentVariable("RSV_CRASH_AFTER_WRITES").toLongLong()
+                                 : 0;
+    return k;
+}
+}
+
+int PhysicalWrite(FileSystem& fs, int handle, int64_t offset, const void* data, int64_t length)
+{
+    static int64_t writes = 0;
+    const int result = fs.Write(handle, offset, data, length);
+    if (CrashAfter() > 0 && ++writes == CrashAfter())
+        KillThisProcess();
+    return result;
+}
+
+}  // namespace brlib

@@ -1,0 +1,98 @@
+#include "host/records/Werkstation.h"
+
+#include <QDir>
+
+#include "host/base/AdminDir.h"
+#include "host/records/Commit.h"
+#include "host/records/Journal.h"
+
+namespace brlib {
+
+namespace {
+std::shared_ptr<Werkstation>& ScopedCurrent()
+{
+    static std::shared_ptr<Werkstation> current;
+    return current;
+}
+
+QString Normalized(const QString& dir) { return QDir::cleanPath(QDir(dir).absolutePath()); }
+}
+
+Werkstation::Werkstation(const QString& adminDir, FileSystem& fs) : adminDir_(Normalized(adminDir)), fs_(fs) {}
+
+Werkstation::~Werkstation()
+{
+    overlays_.clear();
+    for (auto& [name, lock] : locks_) {
+        if (lock.handle >= 0) {
+            fs_.Unlock(lock.handle);
+            fs_.Close(lock.handle);
+        }
+    }
+}
+
+std::shared_ptr<Werkstation> Werkstation::Huidig()
+{
+    if (ScopedCurrent())
+        return ScopedCurrent();
+    // The process's own workstation follows the administration directory, but
+    // never while it holds a lock.
+    static std::shared_ptr<Werkstation> process;
+    const QString dir = Normalized(HuidigeAdminDir());
+    if (!process || (process->AdminDir() != dir && process->locks_.empty()))
+        process = std::make_shared<Werkstation>(dir);
+    return process;
+}
+
+FileOverlay* Werkstation::Overlay(const QString& path) const
+{
+    for (const auto& overlay : overlays_) {
+        if (overlay->Path() == path)
+            return overlay.get();
+    }
+    return nullptr;
+}
+
+FileOverlay& Werkstation::OverlayForWrite(const QString& path)
+{
+    if (FileOverlay* overlay = Overlay(path))
+        return *overlay;
+    overlays_.push_back(std::make_unique<FileOverlay>(fs_, path));
+    ++overlayEpoch_;
+    return *overlays_.back();
+}
+
+void Werkstation::BeginAction()
+{
+    RollBackJournal(fs_, adminDir_);
+    ++diskEpoch_;
+}
+
+void Werkstation::EndAction()
+{
+    std::vector<std::unique_ptr<FileOverlay>> overlays;
+    overlays.swap(overlays_);
+    ++overlayEpoch_;
+    ++diskEpoch_;
+    CommitAction(fs_, adminDir_, overlays);
+}
+
+void Werkstation::Abandon()
+{
+    if (!ActionOpen())
+        return;
+    overlays_.clear();
+    ++overlayEpoch_;
+    ++diskEpoch_;
+    locks_[kActionLock].depth = 1;
+    Release(kActionLock);
+}
+
+WerkstationScope::WerkstationScope(std::shared_ptr<Werkstation> werkstation) : previous_(ScopedCurrent())
+{
+    ScopedCurrent() = std::move(werkstation);
+}
+
+WerkstationScope::~WerkstationScope() { ScopedCurrent() = std::move(previous_); }
+
+}  // namespace brlib
