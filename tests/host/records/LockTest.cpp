@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <QElapsedTimer>
 
 #include "host/records/Locks.h"
@@ -59,4 +62,28 @@ TEST(MultiLockFile, TakesAllOrNoneAndSharesRsvWithRsvLock)
     MultiUnlockFile({"rsv", "reg"});
     EXPECT_TRUE(tweede->Lock({"reg", "rsv"}));
     tweede->Unlock({"rsv", "reg"});
+}
+
+TEST(MultiLockFile, NamesInAnyOrderDoNotDeadlock)
+{
+    TempAdmin admin;
+    ZetLockWachttijd(3000);
+    auto een = admin.Second();
+    auto twee = admin.Second();
+    std::atomic<int> geweigerd = 0;
+    auto werk = [&](Werkstation& ws, QStringList namen) {
+        for (int i = 0; i < 40; ++i) {
+            if (!ws.Lock(namen)) {
+                ++geweigerd;
+                continue;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            ws.Unlock(namen);
+        }
+    };
+    std::thread a(werk, std::ref(*een), QStringList{"rsv", "reg", "kas"});
+    std::thread b(werk, std::ref(*twee), QStringList{"kas", "reg", "rsv"});
+    a.join();
+    b.join();
+    EXPECT_EQ(geweigerd, 0);
 }

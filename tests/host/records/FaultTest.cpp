@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "host/base/EBrRuntime.h"
+#include "host/records/Journal.h"
+#include "host/records/RecordCacheImpl.h"
+#include "host/records/Locks.h"
+#include "host/records/Werkstation.h"
+#include "tests/host/records/CrashActie.h"
+#include "tests/support/FaultFileSystem.h"
+#include "tests/support/TempAdmin.h"
+
+using namespace brlib;
+
+TEST(Fault, AFullDiskDuringCommitLosesNothingAndSaysSo)
+{
+    TempAdmin admin;
+    MaakBeginstand();
+    const Momentopname voor = NeemMomentopname(admin.Dir());
+    for (int n = 1;; ++n) {
+        FaultFileSystem fs;
+        auto werkstation = std::make_shared<Werkstation>(admin.Dir(), fs);
+        WerkstationScope scope(werkstation);
+        fs.FailWrite(n);
+        try {
+            DoeCrashActie();
+        } catch (const EBrRuntime& e) {
+            EXPECT_TRUE(e.Message().contains("de schijf is vol")) << e.Message().toStdString();
+            EXPECT_FALSE(werkstation->ActionOpen());
+            EXPECT_EQ(NeemMomentopname(admin.Dir()), voor) << "n = " << n;
+            continue;
+        }
+        EXPECT_GT(n, 3);
+        EXPECT_NE(NeemMomentopname(admin.Dir()), voor);
+        break;
+    }
+    EXPECT_FALSE(QFile::exists(JournalPath(admin.Dir())));
+}
+
+TEST(Fault, AnIncompleteOrDamagedJournalIsRemovedWithoutTouchingData)
+{
+    TempAdmin admin;
+    MaakBeginstand();
+    const Momentopname voor = NeemMomentopname(admin.Dir());
+    for (const QByteArray& inhoud : {QByteArray("RSVJRNL1\x02\0\0\0", 12), QByteArray(64, '\xff'), QByteArray()}) {
+        QFile journal(JournalPath(admin.Dir()));
+        ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+        journal.write(inhoud);
+        journal.close();
+        ASSERT_TRUE(RsvLock());
+        RsvUnlock();
+        EXPECT_FALSE(QFile::exists(JournalPath(admin.Dir())));
+        EXPECT_EQ(NeemMomentopname(admin.Dir()), voor);
+    }
+}
+
+TEST(Fault, AbandonedActionLeavesTheFilesAndFreesTheLock)
+{
+    TempAdmin admin;
+    MaakBeginstand();
+    const Momentopname voor = NeemMomentopname(admin.Dir());
+    try {
+        RsvActie actie;
+        ASSERT_TRUE(actie.Locked());
+        RecordCacheImpl een(20, "een.dat", tfEenBestand, false, false);
+        een.Store(0, 9, QByteArray(20, 'q').constData());
+        throw EBrRuntime("afgebroken", "test");
+    } catch (const EBrRuntime&) {
+    }
+    EXPECT_EQ(NeemMomentopname(admin.Dir()), voor);
+    auto ander = admin.Second();
+    EXPECT_TRUE(ander->Lock({"rsv"}));
+    ander->Unlock({"rsv"});
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A file system for tests that passes every call to the real one, but can
+//  - fail the n-th write from now with an error (ENOSPC by default);
+//  - "lose power" after the n-th write: every later call fails with EIO;
+//  - drop what was not synced: writes since the file's last sync are undone,
+//    files created or removed since their folder's last sync are removed or
+//    put back, as a machine that lost power would find them.
+
+#include <cerrno>
+#include <cstdint>
+#include <map>
+#include <vector>
+#include <QByteArray>
+#include <QString>
+
+#include "host/records/FileSystem.h"
+
+class FaultFileSystem : public brlib::FileSystem {
+public:
+    FaultFileSystem();
+
+    void FailWrite(int n, int error = ENOSPC);
+    void PowerOffAfterWrites(int n);
+    bool PoweredOff() const { return off_; }
+    // Undoes everything unsynced and powers on again.
+    void DropUnsynced();
+    int Writes() const { return writes_; }
+
+    int Open(const QString& path, Mode mode) override;
+    void Close(int handle) override;
+    int64_t Read(int handle, int64_t offset, void* buffer, int64_t length) override;
+    int Write(int handle, int64_t offset, const void* data, int64_t length) override;
+    int Sync(int handle) override;
+    int64_t Size(int handle) override;
+    int Truncate(int handle, int64_t size) override;
+    int TryLock(int handle) override;
+    void Unlock(int handle) override;
+    bool Exists(const QString& path) override;
+    int MakeDir(const QString& path) override;
+    int SyncDir(const QString& path) override;
+    int Remove(const QString& path) override;
+    QStringList ListDir(const QString& path) override;
+
+private:
+    QByteArray Content(const QString& path);
+    void KeepSyncedData(const QString& path);
+    void KeepSyncedEntry(const QString& path);
+    bool CountWrite();
+
+    brlib::FileSystem& real_;
+    std::map<int, QString> paths_;
+    std::map<QString, QByteArray> syncedData_;  // files written since their last sync
+    std::map<QString, bool> syncedEntry_;       // created/removed since the folder's sync: existed then
+    int writes_ = 0;
+    int failAt_ = 0;
+    int failError_ = ENOSPC;
+    int offAfter_ = 0;
+    bool off_ = false;
+};
