@@ -2,7 +2,10 @@
 // Key of a record in a per-year file: the year and the record number.
 // It is also the reservation number that users see. JaarNr(0, 0) is "none".
 
+// moc's preprocessor cannot parse the standard library's concepts.
+#ifndef Q_MOC_RUN
 #include <compare>
+#endif
 #include <cstdint>
 #include <QString>
 

@@ -2,7 +2,8 @@
 // The rows of a TGridView. Rows are filled column by column by name; a row
 // belongs to a group (the rows of one room line, say), and filling a column
 // that the open row already has starts the next row of the same group.
-// Columns come from the layout; a name the layout lacks is added at the end,
+// Columns come from the layout, a cell filled under a variant name (see
+// GvlLayout.h) takes that variant's style. A name the layout lacks is added at the end,
 // hidden when a layout file was read and visible when there was none, so that
 // a form never breaks on a missing or older layout file.
 
@@ -19,7 +20,7 @@ public:
     void ZetKolommen(std::vector<GvlKolom> kolommen, bool uitLayout);
     const std::vector<GvlKolom>& Kolommen() const { return kolommen_; }
     GvlKolom& Kolom(int kolom) { return kolommen_[kolom]; }
-    int KolomNummer(const QString& naam) const;  // -1 when unknown
+    int KolomNummer(const QString& naam) const;  // -1 when unknown; a variant gives its column
 
     void BeginVullen();  // drops the rows; the view is told once, at EindeVullen
     void EindeVullen();
@@ -30,7 +31,7 @@ public:
     int RijAchtervoegen();
     bool RijVerwijderen(int rij);
     QVariant Waarde(int kolom, int rij) const;
-    bool ZetWaarde(int kolom, int rij, const QVariant& waarde);
+    bool ZetWaarde(const QString& naam, int rij, const QVariant& waarde);
     int Groep(int rij) const { return rijen_[rij].groep; }
 
     void ZetBewerkModus(bool aan) { bewerkModus_ = aan; }
@@ -47,16 +48,28 @@ signals:
     void OngeldigeInvoer(const QString& tekst);
 
 private:
+    struct Cel {
+        QVariant waarde;
+        int variant = -1;
+    };
     struct Rij {
         int groep = 0;
-        std::vector<QVariant> cellen;
+        std::vector<Cel> cellen;
+    };
+    struct Plek {
+        int kolom = -1;
+        int variant = -1;
     };
 
-    int KolomVoor(const QString& naam);
+    Plek Zoek(const QString& naam) const;
+    Plek PlekVoor(const QString& naam);
     int OpenRij();
-    Qt::Alignment UitlijningVan(int kolom, const QVariant& cel) const;
+    const GvlKolom& Stijl(int kolom, const Cel& cel) const;
+    Qt::Alignment UitlijningVan(int kolom, const QVariant& waarde) const;
 
     std::vector<GvlKolom> kolommen_;
+    std::vector<GvlKolom> varianten_;
+    std::vector<int> variantKolom_;
     std::vector<Rij> rijen_;
     bool uitLayout_ = false;
     bool vullen_ = false;

@@ -48,6 +48,12 @@ void ZetEigenschap(GvlKolom& kolom, const QString& sleutel, const QString& waard
         kolom.zichtbaar = JaNee(waarde, true);
     else if (s == u"bewerkbaar")
         kolom.bewerkbaar = JaNee(waarde, false);
+    else if (s == u"vet")
+        kolom.vet = JaNee(waarde, false);
+    else if (s == u"kleur")
+        kolom.kleur = waarde;
+    else if (s == u"kolom")
+        kolom.kolom = waarde;
 }
 
 std::vector<GvlKolom> Ontleed(QTextStream& in)

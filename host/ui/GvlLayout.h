@@ -10,6 +10,14 @@
 //   uitlijning=rechts        links | rechts | midden; default numbers right, else left
 //   zichtbaar=ja             ja | nee; default ja
 //   bewerkbaar=nee           ja | nee; default nee (editable only in edit mode)
+//   vet=ja                   ja | nee; bold text, default nee
+//   kleur=#E0E0E0            background of the cells, default none
+//
+// A section with "kolom=<name>" is no column of its own but a variant of that
+// column: a cell filled under the variant's name shows in the named column
+// with the variant's format, editability, bold and colour. So "artoms_ro"
+// (kolom=artoms, bewerkbaar=nee) fills a read-only cell of "artoms", and
+// "status1_clr" (kolom=status1, kleur=...) a coloured cell of "status1".
 //
 // The shipped layouts lie under GvlPath() + "/Tlr". Column widths the user
 // changes are kept per workstation in a file of the same name under
@@ -29,6 +37,9 @@ struct GvlKolom {
     Uitlijning uitlijning = Uitlijning::Standaard;
     bool zichtbaar = true;
     bool bewerkbaar = false;
+    bool vet = false;
+    QString kleur;
+    QString kolom;  // set for a variant of that column
 };
 
 // Root of the layout directories: $RSV_GVL_PATH, else <executable dir>/../share/gvl.

@@ -111,7 +111,7 @@ void TGridView::FillNewColDatum(const QString& kolom, const TDateTime* waarde) {
 
 bool TGridView::ZetCel(const QString& kolom, int rij, const QVariant& waarde)
 {
-    return model_->ZetWaarde(GetKolomNummer(kolom), rij, waarde);
+    return model_->ZetWaarde(kolom, rij, waarde);
 }
 
 QVariant TGridView::Cel(const QString& kolom, int rij) const
