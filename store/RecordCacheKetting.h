@@ -102,11 +102,19 @@ void RecordCache<T>::NeemUit(int32_t jaar, CacheVorm vorm, int32_t nr, int keten
     Store(jaar, an, volgende);
 }
 
+// A head record beyond the end of its file is an empty head: a new group or
+// day pointer comes into being with its first member.
+template <class H>
+H LeesKop(RecordCache<H>& kop, int32_t jaar, int32_t kopNr)
+{
+    return kopNr > kop.RecordCount(jaar) ? H{} : kop.Record(jaar, kopNr);
+}
+
 template <class T>
 template <class H, class Operatie>
 void RecordCache<T>::MetKop(int32_t jaar, RecordCache<H>& kop, int32_t kopNr, int kopKeten, Operatie operatie)
 {
-    H kopRec = kop.Record(jaar, kopNr);
+    H kopRec = LeesKop(kop, jaar, kopNr);
     const int32_t e0 = kopRec.GetEerste(kopKeten);
     const int32_t l0 = kopRec.GetLaatste(kopKeten);
     int32_t e = e0;
@@ -154,7 +162,7 @@ template <class T>
 template <class H>
 int32_t RecordCache<T>::EersteRecord(int32_t jaar, T& rec, RecordCache<H>& kop, int32_t kopNr, int kopKeten)
 {
-    const int32_t eerste = kop.Record(jaar, kopNr).GetEerste(kopKeten);
+    const int32_t eerste = LeesKop(kop, jaar, kopNr).GetEerste(kopKeten);
     if (eerste != 0)
         rec = Lees(jaar, eerste);
     return eerste;
