@@ -1,5 +1,6 @@
 #include "host/ui/GridCel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/base/DatumTekst.h"
@@ -8,10 +9,14 @@ namespace {
 
 const QString kStandaardDatum = QStringLiteral("dd-mm-yyyy");
 
-int Decimalen(const QString& formaat)
+// Decimals after the '.': a '0' is always shown, a '#' only when not zero.
+std::pair<int, int> Decimalen(const QString& formaat)
 {
     const qsizetype punt = formaat.indexOf(u'.');
-    return punt < 0 ? 0 : static_cast<int>(formaat.size() - punt - 1);
+    if (punt < 0)
+        return {0, 0};
+    const QString achter = formaat.mid(punt + 1);
+    return {static_cast<int>(achter.count(u'0')), static_cast<int>(achter.count(u'#'))};
 }
 
 QString MetDuizendtallen(const QString& cijfers)
@@ -57,13 +62,20 @@ bool IsGetalCel(const QVariant& cel)
 
 QString FormatGetal(double waarde, const QString& formaat)
 {
-    const int decimalen = Decimalen(formaat);
-    const QString tekst = QString::number(std::fabs(waarde), 'f', decimalen);
+    const auto [vast, hooguit] = Decimalen(formaat);
+    const int decimalen = vast + hooguit;
+    QString tekst = QString::number(std::fabs(waarde), 'f', decimalen);
+    for (int weg = 0; weg < hooguit && tekst.endsWith(u'0'); ++weg)
+        tekst.chop(1);
+    if (tekst.endsWith(u'.'))
+        tekst.chop(1);
     const qsizetype punt = tekst.indexOf(u'.');
     QString geheel = punt < 0 ? tekst : tekst.left(punt);
     if (formaat.contains(u','))
         geheel = MetDuizendtallen(geheel);
-    const bool negatief = waarde < 0 && tekst != QString::number(0.0, 'f', decimalen);
+    const bool negatief = waarde < 0 && std::any_of(tekst.begin(), tekst.end(), [](QChar c) {
+                              return c >= u'1' && c <= u'9';
+                          });
     QString uit = (negatief ? QStringLiteral("-") : QString()) + geheel;
     if (punt >= 0)
         uit += u',' + tekst.mid(punt + 1);

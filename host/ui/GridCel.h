@@ -15,7 +15,7 @@ TDateTime CelDatum(const QVariant& cel);
 
 bool IsGetalCel(const QVariant& cel);
 
-// "0.00" gives two decimals, "#,##0" thousands separators, "" or "0" none.
+// "0.00" gives two decimals, "0.##" up to two, "#,##0" thousands separators, "" or "0" none.
 QString FormatGetal(double waarde, const QString& formaat);
 QString CelTekst(const QVariant& cel, const QString& formaat);
 

@@ -10,6 +10,11 @@ TEST(GridCel, NumbersInDutchNotation)
     EXPECT_EQ(FormatGetal(-1234.5, "#,##0.0"), "-1.234,5");
     EXPECT_EQ(FormatGetal(999.6, "0"), "1000");
     EXPECT_EQ(FormatGetal(100, "#,##0"), "100");
+    EXPECT_EQ(FormatGetal(2.5, "0.###"), "2,5");
+    EXPECT_EQ(FormatGetal(2, "0.###"), "2");
+    EXPECT_EQ(FormatGetal(-0.0001, "0.###"), "0");
+    EXPECT_EQ(FormatGetal(1.25, "0.0#"), "1,25");
+    EXPECT_EQ(FormatGetal(1, "0.0#"), "1,0");
 }
 
 TEST(GridCel, CellTextFollowsKindAndFormat)
