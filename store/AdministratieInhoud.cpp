@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "host/base/AdminDir.h"
-#include "host/records/FileSystem.h"
-#include "host/records/RecordPad.h"
+#include "host/records/FindFiles.h"
 #include "store/Bestanden.h"
 
 namespace {
@@ -14,21 +12,15 @@ const char* const kPerJaarBestanden[] = {Bestanden::ResHfd,  Bestanden::ResRgl, 
                                           Bestanden::DagRgl,  Bestanden::InCheck, Bestanden::VoorReg,
                                           Bestanden::Periode, Bestanden::Tarief,  Bestanden::TariefPnt};
 
-// Years for which any of the module's per-year files exists; per-year files sit
-// in a folder named after the year.
+// Years for which any of the module's per-year files exists.
 std::vector<int32_t> JarenMetBestanden()
 {
-    brlib::FileSystem& fs = brlib::CurrentFileSystem();
-    const QString admin = HuidigeAdminDir();
     std::set<int32_t> jaren;
-    for (const QString& naam : fs.ListDir(admin)) {
-        bool getal = false;
-        const int jaar = naam.toInt(&getal);
-        if (!getal || jaar < 1 || jaar > 9999)
-            continue;
-        for (const char* bestand : kPerJaarBestanden)
-            if (fs.Exists(brlib::RecordPad(admin, bestand, brlib::tfPerJaar, jaar)))
-                jaren.insert(jaar);
+    for (const char* bestand : kPerJaarBestanden) {
+        QStringList paden;
+        std::vector<int32_t> vanBestand;
+        brlib::FindFiles(bestand, brlib::tfPerJaar, paden, vanBestand);
+        jaren.insert(vanBestand.begin(), vanBestand.end());
     }
     return {jaren.begin(), jaren.end()};
 }
