@@ -56,9 +56,7 @@ int WriteAndSync(FileSystem& fs, const QString& path, const QByteArray& bytes)
     const int handle = fs.Open(path, FileSystem::Mode::Create);
     if (handle < 0)
         return handle;
-    int result = fs.Truncate(handle, 0);
-    if (result == 0)
-        result = PhysicalWrite(fs, handle, 0, bytes.constData(), bytes.size());
+    int result = PhysicalWrite(fs, handle, 0, bytes.constData(), bytes.size());
     if (result == 0)
         result = fs.Sync(handle);
     fs.Close(handle);
@@ -71,11 +69,12 @@ void WriteJournal(FileSystem& fs, const QString& adminDir, const std::vector<std
     for (const auto& overlay : overlays)
         files.push_back(JournalEntry(*overlay, adminDir));
     const QString path = JournalPath(adminDir);
+    const bool fresh = !fs.Exists(path);
     int result = WriteAndSync(fs, path, EncodeJournal(files));
-    if (result == 0)
+    if (result == 0 && fresh)
         result = fs.SyncDir(adminDir);
     if (result < 0) {
-        fs.Remove(path);
+        ClearJournal(fs, adminDir);
         ThrowIoError(kNietOpgeslagen, path, result, kLocation);
     }
 }
@@ -139,9 +138,12 @@ void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std
         return;
     WriteJournal(fs, adminDir, overlays);
     WriteData(fs, adminDir, overlays);
-    const QString journal = JournalPath(adminDir);
-    CheckIo(fs.Remove(journal), kNietOpgeslagen, journal, kLocation);
-    CheckIo(fs.SyncDir(adminDir), kNietOpgeslagen, adminDir, kLocation);
+    // A journal that stays hot would undo the action at the next lock anyway;
+    // undo it now, so that everybody sees what the error says.
+    if (const int result = ClearJournal(fs, adminDir); result < 0) {
+        RollBackJournal(fs, adminDir);
+        ThrowIoError(kNietOpgeslagen, JournalPath(adminDir), result, kLocation);
+    }
 }
 
 }  // namespace brlib

@@ -30,8 +30,12 @@ void Restore(FileSystem& fs, const QString& path, const JournalFile& file)
 {
     if (!file.existed) {
         const int removed = fs.Remove(path);
-        if (removed != -ENOENT)
-            CheckIo(removed, kRestore, path, kLocation);
+        if (removed == -ENOENT)
+            return;
+        CheckIo(removed, kRestore, path, kLocation);
+        // The removal must last before the journal is cleared.
+        const QString dir = path.section(QLatin1Char('/'), 0, -2);
+        CheckIo(fs.SyncDir(dir), kRestore, dir, kLocation);
         return;
     }
     const int handle = int(CheckIo(fs.Open(path, FileSystem::Mode::Create), kRestore, path, kLocation));
@@ -49,20 +53,43 @@ void Restore(FileSystem& fs, const QString& path, const JournalFile& file)
     CheckIo(result, kRestore, path, kLocation);
 }
 
+std::vector<JournalFile> ReadHot(FileSystem& fs, const QString& adminDir, bool& hot)
+{
+    std::vector<JournalFile> files;
+    const QString journal = JournalPath(adminDir);
+    hot = fs.Exists(journal) && DecodeJournal(ReadWhole(fs, journal), files);
+    return files;
+}
+
 }  // namespace
+
+bool HotJournal(FileSystem& fs, const QString& adminDir)
+{
+    bool hot = false;
+    ReadHot(fs, adminDir, hot);
+    return hot;
+}
+
+int ClearJournal(FileSystem& fs, const QString& adminDir)
+{
+    const int handle = fs.Open(JournalPath(adminDir), FileSystem::Mode::ReadWrite);
+    if (handle < 0)
+        return handle == -ENOENT ? 0 : handle;
+    const char zeros[8] = {};
+    const int result = PhysicalWrite(fs, handle, 0, zeros, sizeof zeros);
+    fs.Close(handle);
+    return result;
+}
 
 void RollBackJournal(FileSystem& fs, const QString& adminDir)
 {
-    const QString journal = JournalPath(adminDir);
-    if (!fs.Exists(journal))
+    bool hot = false;
+    const std::vector<JournalFile> files = ReadHot(fs, adminDir, hot);
+    if (!hot)
         return;
-    std::vector<JournalFile> files;
-    if (DecodeJournal(ReadWhole(fs, journal), files)) {
-        for (const JournalFile& file : files)
-            Restore(fs, adminDir + QLatin1Char('/') + file.path, file);
-    }
-    CheckIo(fs.Remove(journal), kRestore, journal, kLocation);
-    CheckIo(fs.SyncDir(adminDir), kRestore, adminDir, kLocation);
+    for (const JournalFile& file : files)
+        Restore(fs, adminDir + QLatin1Char('/') + file.path, file);
+    CheckIo(ClearJournal(fs, adminDir), kRestore, JournalPath(adminDir), kLocation);
 }
 
 }  // namespace brlib

@@ -5,14 +5,20 @@
 // once the data is synced. Whoever takes the reservation lock next and finds it
 // ("hot") puts the original bytes back.
 //
-// Layout (little-endian), one file "rsv.journal" in the administration:
-//   "RSVJRNL1"  u32 file count
+// Layout (little-endian), one file "rsv.journal" in the administration that
+// stays there (so a commit needs no directory sync) and is overwritten by each
+// commit; bytes past the journal's length are left-overs of a longer one:
+//   "RSVJRNL1"  i64 length of the journal  u32 file count
 //   per file:   u32 path length, path (UTF-8, relative to the administration),
 //               u8 existed, i64 original size, u32 region count,
 //               per region: i64 offset, u32 length, bytes
 //   u64 FNV-1a checksum of everything before it, "COMPLETE"
 // A journal that is short, damaged or lacks the marker was never synced, so no
-// data was written after it: it is simply removed.
+// data was written after it: it is ignored. A finished commit or rollback
+// clears the magic, which needs no sync: should the clearing be lost, the
+// journal's original bytes are still those of the last action, so rolling it
+// back again yields the state before that action, and the next commit
+// overwrites the journal (synced) before it touches any data.
 
 #include <cstdint>
 #include <vector>
@@ -40,8 +46,12 @@ QByteArray EncodeJournal(const std::vector<JournalFile>& files);
 // False when the bytes are not a complete, intact journal.
 bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
 
-// Restores the files of a hot journal and removes it; does nothing without one.
-// Throws EBrRuntime (the journal stays) when the files cannot be restored.
+// Restores the files of a hot journal and clears it; does nothing without one.
+// Throws EBrRuntime (the journal stays hot) when the files cannot be restored.
 void RollBackJournal(FileSystem& fs, const QString& adminDir);
+// Marks the journal as done (not hot) without syncing.
+int ClearJournal(FileSystem& fs, const QString& adminDir);
+// True when the administration holds a journal that would be rolled back.
+bool HotJournal(FileSystem& fs, const QString& adminDir);
 
 }  // namespace brlib

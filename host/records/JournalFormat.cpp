@@ -80,6 +80,7 @@ QString JournalPath(const QString& adminDir) { return adminDir + QStringLiteral(
 QByteArray EncodeJournal(const std::vector<JournalFile>& files)
 {
     QByteArray out(kMagic, 8);
+    Put<int64_t>(out, 0);  // the length, filled in below
     Put<uint32_t>(out, uint32_t(files.size()));
     for (const JournalFile& file : files) {
         const QByteArray path = file.path.toUtf8();
@@ -94,6 +95,8 @@ QByteArray EncodeJournal(const std::vector<JournalFile>& files)
             out.append(region.bytes);
         }
     }
+    const int64_t length = out.size() + 16;
+    std::memcpy(out.data() + 8, &length, sizeof length);
     Put<uint64_t>(out, Fnv1a(out.constData(), out.size()));
     out.append(kComplete, 8);
     return out;
@@ -102,8 +105,11 @@ QByteArray EncodeJournal(const std::vector<JournalFile>& files)
 bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files)
 {
     files.clear();
-    const int64_t body = int64_t(bytes.size()) - 16;
-    if (body < 12 || std::memcmp(bytes.constData(), kMagic, 8) != 0
+    int64_t length = 0;
+    if (bytes.size() >= 16)
+        std::memcpy(&length, bytes.constData() + 8, sizeof length);
+    const int64_t body = length - 16;
+    if (body < 20 || length > bytes.size() || std::memcmp(bytes.constData(), kMagic, 8) != 0
         || std::memcmp(bytes.constData() + body + 8, kComplete, 8) != 0)
         return false;
     uint64_t checksum;
@@ -111,7 +117,7 @@ bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files)
     if (checksum != Fnv1a(bytes.constData(), body))
         return false;
     Reader in(bytes, body);
-    in.Bytes(8);
+    in.Bytes(16);
     const uint32_t count = in.Get<uint32_t>();
     for (uint32_t i = 0; in.ok() && i < count; ++i) {
         JournalFile file;

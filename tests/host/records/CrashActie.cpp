@@ -62,11 +62,24 @@ Momentopname NeemMomentopname(const QString& dir)
     QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString pad = it.next();
-        if (pad.endsWith(".lck"))
+        if (pad.endsWith(".lck") || pad.endsWith("/rsv.journal"))
             continue;
         QFile f(pad);
         f.open(QIODevice::ReadOnly);
         opname[pad.mid(dir.size() + 1)] = f.readAll();
     }
     return opname;
+}
+
+void ZetMomentopname(const QString& dir, const Momentopname& opname)
+{
+    for (const auto& [pad, bytes] : NeemMomentopname(dir)) {
+        if (!opname.count(pad))
+            QFile::remove(dir + "/" + pad);
+    }
+    for (const auto& [pad, bytes] : opname) {
+        QFile f(dir + "/" + pad);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+    }
 }

@@ -13,6 +13,9 @@ void MaakBeginstand();
 // and releases the reservation lock itself.
 void DoeCrashActie();
 
-// Every file of the administration (but lock files) by relative path.
+// Every data file of the administration (not the lock files and the journal)
+// by relative path.
 using Momentopname = std::map<QString, QByteArray>;
 Momentopname NeemMomentopname(const QString& dir);
+// Puts the data files back as they were in the snapshot.
+void ZetMomentopname(const QString& dir, const Momentopname& opname);

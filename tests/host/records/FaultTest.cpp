@@ -35,10 +35,10 @@ TEST(Fault, AFullDiskDuringCommitLosesNothingAndSaysSo)
         EXPECT_NE(NeemMomentopname(admin.Dir()), voor);
         break;
     }
-    EXPECT_FALSE(QFile::exists(JournalPath(admin.Dir())));
+    EXPECT_FALSE(HotJournal(RealFileSystem(), admin.Dir()));
 }
 
-TEST(Fault, AnIncompleteOrDamagedJournalIsRemovedWithoutTouchingData)
+TEST(Fault, AnIncompleteOrDamagedJournalIsIgnoredWithoutTouchingData)
 {
     TempAdmin admin;
     MaakBeginstand();
@@ -50,7 +50,7 @@ TEST(Fault, AnIncompleteOrDamagedJournalIsRemovedWithoutTouchingData)
         journal.close();
         ASSERT_TRUE(RsvLock());
         RsvUnlock();
-        EXPECT_FALSE(QFile::exists(JournalPath(admin.Dir())));
+        EXPECT_FALSE(HotJournal(RealFileSystem(), admin.Dir()));
         EXPECT_EQ(NeemMomentopname(admin.Dir()), voor);
     }
 }
@@ -72,4 +72,31 @@ TEST(Fault, AbandonedActionLeavesTheFilesAndFreesTheLock)
     auto ander = admin.Second();
     EXPECT_TRUE(ander->Lock({"rsv"}));
     ander->Unlock({"rsv"});
+}
+
+TEST(Fault, OnlyAWholeJournalIsRolledBack)
+{
+    TempAdmin admin;
+    MaakBeginstand();
+    const Momentopname voor = NeemMomentopname(admin.Dir());
+    JournalFile bestand;
+    bestand.path = "een.dat";
+    bestand.existed = true;
+    bestand.originalSize = 20;
+    bestand.regions.push_back({0, QByteArray(20, '!')});
+    const QByteArray heel = EncodeJournal({bestand});
+
+    auto schrijf = [&](const QByteArray& inhoud) {
+        QFile journal(JournalPath(admin.Dir()));
+        ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+        journal.write(inhoud);
+        journal.close();
+        ASSERT_TRUE(RsvLock());
+        RsvUnlock();
+    };
+    schrijf(heel.left(heel.size() - 1));
+    EXPECT_EQ(NeemMomentopname(admin.Dir()), voor);
+    schrijf(heel + QByteArray(100, 'x'));  // left-overs of a longer journal
+    EXPECT_EQ(NeemMomentopname(admin.Dir())["een.dat"], QByteArray(20, '!'));
+    EXPECT_FALSE(HotJournal(RealFileSystem(), admin.Dir()));
 }
