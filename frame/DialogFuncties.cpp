@@ -1,0 +1,42 @@
+#include "frame/DialogFuncties.h"
+
+#include <memory>
+
+#include "board/Rsvovresunit.h"
+#include "checkin/Rsvincheckunit.h"
+#include "host/ui/ModalShow.h"
+#include "masterdata/Rsvkamertypeunit.h"
+#include "masterdata/Rsvkamerunit.h"
+#include "masterdata/Rsvperiodeunit.h"
+#include "masterdata/Rsvtariefsoortunit.h"
+
+namespace {
+template <class Form>
+void ToonModaal(QWidget* owner)
+{
+    auto form = std::make_unique<Form>(owner, nullptr);
+    ShowModal(*form);
+}
+}
+
+void RsvDlgReserveringsOverzicht(QWidget* owner, JaarNr inCheck)
+{
+    auto form = std::make_unique<TfrmRsvOvRes>(owner, nullptr);
+    if (inCheck != JaarNr(0, 0))
+        form->ZetStartInCheck(inCheck);
+    ShowModal(*form);
+}
+
+void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget* owner, JaarNr inCheck)
+{
+    auto form = std::make_unique<TfrmRsvInCheck>(owner, nullptr);
+    form->ZetReservering(reservering);
+    form->ZetFocusInCheck(inCheck);
+    form->ZetDatum(datum);
+    ShowModal(*form);
+}
+
+void RsvDlgKamer(QWidget* owner) { ToonModaal<TfrmRsvKamer>(owner); }
+void RsvDlgKamerType(QWidget* owner) { ToonModaal<TfrmRsvKamerType>(owner); }
+void RsvDlgTariefSoort(QWidget* owner) { ToonModaal<TfrmRsvTariefSoort>(owner); }
+void RsvDlgPeriode(QWidget* owner) { ToonModaal<TfrmRsvPeriode>(owner); }

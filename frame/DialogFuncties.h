@@ -1,0 +1,21 @@
+#pragma once
+// Modal dialogs for other host modules and the module's own forms. Each creates
+// its form with `owner` and no child-window manager, shows it modal through the
+// host's modal-show service and deletes it.
+
+#include "frame/Export.h"
+#include "host/base/JaarNr.h"
+#include "host/base/TDateTime.h"
+
+class QWidget;
+
+// The stand-alone planning board; a non-empty `inCheck` opens the reservation
+// that holds that check-in.
+RSV_EXPORT void RsvDlgReserveringsOverzicht(QWidget* owner, JaarNr inCheck);
+// The check-in list of `reservering` at `datum`, with the room of `inCheck`
+// (JaarNr(0, 0) for none) in focus.
+RSV_EXPORT void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget* owner, JaarNr inCheck);
+RSV_EXPORT void RsvDlgKamer(QWidget* owner);
+RSV_EXPORT void RsvDlgKamerType(QWidget* owner);
+RSV_EXPORT void RsvDlgTariefSoort(QWidget* owner);
+RSV_EXPORT void RsvDlgPeriode(QWidget* owner);
