@@ -35,7 +35,11 @@ void CachedFile::OpenCommitted()
 void CachedFile::Refresh()
 {
     if (diskEpoch_ != werkstation_.DiskEpoch()) {
+        // Reopen too: a rollback may have removed the file this handle holds.
         chunks_.clear();
+        if (handle_ >= 0)
+            werkstation_.Fs().Close(handle_);
+        handle_ = -1;
         OpenCommitted();
         diskEpoch_ = werkstation_.DiskEpoch();
     }

@@ -1,12 +1,17 @@
 #pragma once
 // The host's record cache: fixed-length records in one file, or in one file per
 // year, addressed by record number (counted from 1). It knows nothing of the
-// record layout. Files live in the current administration (see Administratie.h):
-// a single file as <admin>/<name>, a per-year file as <admin>/<year>/<name>.
+// record layout. Files live in the administration of the workstation that is
+// current when the cache is made (Werkstation.h): a single file as
+// <admin>/<name>, a per-year file as <admin>/<year>/<name>.
 //
 // Reads see the writes of the current action of this workstation, through any
 // cache of the process. Store is only allowed while this workstation holds the
-// reservation lock; everything stored under one lock is one crash-safe action.
+// reservation lock; everything stored under one lock is one crash-safe action,
+// written to disk when the lock is released (Locks.h). Committed bytes are read
+// in chunks and kept by the cache until the workstation's next lock or commit,
+// so a cache that lives long without a lock can show older data: open a new
+// cache (or CloseAll) to see the latest.
 // Bad input (a number below 1, a record beyond the end, a short file) raises
 // EBrRuntime; nothing here crashes on a damaged file.
 
@@ -20,7 +25,7 @@ enum t_Format { tfEenBestand = 0, tfPerJaar = 1 };
 
 class RecordCacheImpl {
 public:
-    // Both flags true: the cache only reads. Both false: it writes too.
+    // Both flags true: the cache only reads (Store raises). Otherwise it writes too.
     RecordCacheImpl(int recordSize, const QString& bestandsNaam, int format, bool flag1, bool flag2);
     ~RecordCacheImpl();
     RecordCacheImpl(const RecordCacheImpl&) = delete;
