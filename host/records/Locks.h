@@ -8,7 +8,9 @@
 namespace brlib {
 
 // True once "rsv" is held; false when another workstation kept it too long.
-// A second RsvLock on the same workstation nests (counted).
+// A second RsvLock on the same workstation nests (counted). Taking the lock
+// first restores what a crashed lock holder left half-written; when even that
+// fails (a disk error), EBrRuntime is thrown and the lock is not held.
 bool RsvLock();
 // Releases one count; the last one commits the action's stores. Throws
 // EBrRuntime when they could not be saved (then nothing of them is on disk);

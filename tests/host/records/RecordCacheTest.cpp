@@ -175,3 +175,18 @@ TEST(RecordCacheImpl, StoreNeedsTheLockAndAWritableCache)
     RsvUnlock();
     EXPECT_FALSE(QFile::exists(admin.Pad("f.dat")));
 }
+
+TEST(RecordCacheImpl, TakingTheLockDropsDataReadBeforeIt)
+{
+    TempAdmin admin;
+    Schrijf("f.dat", tfEenBestand, 0, {Maak(1, "oud")});
+    RecordCacheImpl cache(sizeof(Rec), "f.dat", tfEenBestand, false, false);
+    EXPECT_STREQ(Lees(cache, 0, 1).tekst, "oud");
+    {
+        WerkstationScope ander(admin.Second());
+        Schrijf("f.dat", tfEenBestand, 0, {Maak(1, "elders")});
+    }
+    ASSERT_TRUE(RsvLock());
+    EXPECT_STREQ(Lees(cache, 0, 1).tekst, "elders");
+    RsvUnlock();
+}
