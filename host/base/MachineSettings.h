@@ -19,4 +19,6 @@ public:
     // screen. Nothing happens when the key was never written.
     void ReadFormPosSize(const QString& key, QWidget& form) const;
     bool WriteFormPosSize(const QString& key, const QWidget& form);
+    void ReadFormPosSize(const QString& key, QWidget* form) const { ReadFormPosSize(key, *form); }
+    bool WriteFormPosSize(const QString& key, const QWidget* form) { return WriteFormPosSize(key, *form); }
 };

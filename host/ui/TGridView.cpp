@@ -1,5 +1,6 @@
 #include "host/ui/TGridView.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 
@@ -40,9 +41,13 @@ TGridView::~TGridView()
         BewaarBreedtes();
 }
 
+void TGridView::SetIniDir(const QString& map) { iniDir_ = QString(map).replace(u'\\', u'/'); }
+
 bool TGridView::CheckIniFileName(const QString& bestand)
 {
     bestand_ = QString(bestand).replace(u'\\', u'/');
+    if (QDir::isRelativePath(bestand_) && !iniDir_.isEmpty())
+        bestand_ = iniDir_ + u'/' + bestand_;
     auto kolommen = LeesGvl(bestand_);
     if (kolommen)
         LeesWerkplekBreedtes(bestand_, *kolommen);
@@ -148,6 +153,11 @@ bool TGridView::GetCellValue(const QString& kolom, int rij, double* waarde) cons
 
 bool TGridView::GetCellValue(const QString& kolom, int rij, int64_t* waarde) const
 {
+    const QVariant cel = Cel(kolom, rij);
+    if (cel.typeId() == QMetaType::LongLong) {
+        *waarde = cel.toLongLong();
+        return true;
+    }
     double getal = 0;
     if (!GetCellValue(kolom, rij, &getal))
         return false;

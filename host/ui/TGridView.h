@@ -35,8 +35,10 @@ public:
     explicit TGridView(QWidget* parent = nullptr);
     ~TGridView() override;
 
-    // Binds the layout file (backslashes allowed) and drops the rows. False
-    // when the file is missing; the grid then works with the filled columns.
+    // Binds the layout file (backslashes allowed; a relative name is taken
+    // in the SetIniDir directory) and drops the rows. False when the file is
+    // missing; the grid then works with the filled columns.
+    void SetIniDir(const QString& map);
     bool CheckIniFileName(const QString& bestand);
     const QString& IniFileName() const { return bestand_; }
 
@@ -119,6 +121,7 @@ private:
     QString UitvoerNaam() const;
 
     GridModel* model_;
+    QString iniDir_;
     QString bestand_;
     QStringList kopRegels_;
     QString printerSleutel_;

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QColor>
 #include <QFont>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -103,6 +104,16 @@ TEST_F(TGridViewTest, AMissingLayoutShowsTheFilledColumnsInOrderOfUse)
     EXPECT_EQ(grid.KolomTitel(3), "personen");
     EXPECT_EQ(grid.ZichtbareKolommen().size(), 4u);
     EXPECT_EQ(grid.IniFileName(), map_.filePath("Tlr/Ontbreekt.gvl"));
+}
+
+TEST_F(TGridViewTest, ALayoutNameIsTakenInTheLayoutDirectory)
+{
+    QDir().mkpath(map_.filePath("Tlr"));
+    Layout("Tlr/RsvKamerType.gvl", "[code]\ntitel=Code\n[omschr]\ntitel=Omschrijving\n");
+    TGridView grid;
+    grid.SetIniDir(map_.path() + "\\Tlr");
+    EXPECT_TRUE(grid.CheckIniFileName("RsvKamerType.gvl"));
+    EXPECT_EQ(grid.KolomTitel(1), "Omschrijving");
 }
 
 TEST_F(TGridViewTest, AColumnTheLayoutLacksIsKeptButHidden)
