@@ -37,6 +37,32 @@ bool Gereserveerd(const Inhoud<T>& leden, int32_t nr)
     return nr >= 1 && nr <= T{}.ReservedRecs();
 }
 
+// Takes record nr, reached from `vorige` (0: from the head), into the chain;
+// false with a finding when it lies outside the file or belongs elsewhere already.
+template <class T>
+bool NeemOp(const Inhoud<T>& leden, const KettingKop& kop, int32_t vorige, int32_t nr, Plekken& plek,
+            Rapport& rapport)
+{
+    if (!leden.Bestaat(nr) || Gereserveerd(leden, nr)) {
+        const QString wat = leden.Bestaat(nr) ? "verwijst in de ketting van " + kop.naam + " naar kopregel " +
+                                                    QString::number(nr)
+                                              : Buiten(leden, nr);
+        if (vorige == 0)
+            rapport.Meld(kop.bestand, kop.jaar, kop.record, wat);
+        else
+            rapport.Meld(leden.bestand, leden.jaar, vorige, wat);
+        return false;
+    }
+    if (!plek[nr].isEmpty()) {
+        rapport.Meld(leden.bestand, leden.jaar, nr,
+                     plek[nr] == kop.naam ? "de ketting van " + kop.naam + " komt hier een tweede keer (lus)"
+                                          : "staat in de ketting van " + kop.naam + " en ook in " + plek[nr]);
+        return false;
+    }
+    plek[nr] = kop.naam;
+    return true;
+}
+
 }  // namespace ketting_detail
 
 // Walks the chain from kop.eerste; returns its members in order, as far as they are sound.
@@ -44,31 +70,13 @@ template <class T>
 std::vector<int32_t> LoopKetting(const Inhoud<T>& leden, int keten, const KettingKop& kop, Plekken& plek,
                                  Rapport& rapport)
 {
-    using namespace ketting_detail;
     std::vector<int32_t> volgorde;
     if (!leden.leesbaar)
         return volgorde;
-    auto meldBijVerwijzer = [&](int32_t vorige, const QString& wat) {
-        if (vorige == 0)
-            rapport.Meld(kop.bestand, kop.jaar, kop.record, wat);
-        else
-            rapport.Meld(leden.bestand, leden.jaar, vorige, wat);
-    };
     int32_t vorige = 0;
     for (int32_t nr = kop.eerste; nr != 0; nr = leden[nr].GetAn(keten)) {
-        if (!leden.Bestaat(nr) || Gereserveerd(leden, nr)) {
-            meldBijVerwijzer(vorige, leden.Bestaat(nr) ? "verwijst in de ketting van " + kop.naam + " naar kopregel " +
-                                                              QString::number(nr)
-                                                        : Buiten(leden, nr));
+        if (!ketting_detail::NeemOp(leden, kop, vorige, nr, plek, rapport))
             return volgorde;
-        }
-        if (!plek[nr].isEmpty()) {
-            rapport.Meld(leden.bestand, leden.jaar, nr,
-                         plek[nr] == kop.naam ? "de ketting van " + kop.naam + " komt hier een tweede keer (lus)"
-                                              : "staat in de ketting van " + kop.naam + " en ook in " + plek[nr]);
-            return volgorde;
-        }
-        plek[nr] = kop.naam;
         if (leden[nr].GetVn(keten) != vorige)
             rapport.Meld(leden.bestand, leden.jaar, nr,
                          "vorige in de ketting van " + kop.naam + " is " + QString::number(leden[nr].GetVn(keten)) +

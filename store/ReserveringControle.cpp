@@ -70,7 +70,7 @@ void KettingenVanHfd(const JaarBestanden& j, int32_t h, Plekken& plekRgl, Plekke
                              " maar staat in de ketting van " + ResNaam(h));
 }
 
-void Headers(const JaarBestanden& j, const Plekken& plekHfd, Plekken& plekRgl, Plekken& plekVoorReg, Rapport& rapport)
+void Koppen(const JaarBestanden& j, const Plekken& plekHfd, Plekken& plekRgl, Plekken& plekVoorReg, Rapport& rapport)
 {
     for (int32_t h = 1; h <= j.hfd.Aantal(); ++h) {
         if (IsLeeg(j.hfd[h]))
@@ -137,7 +137,7 @@ std::vector<LevendeRegel> ControleerReserveringen(const JaarBestanden& j, const 
     ControleerVrijeLijst(j.voorReg, plekVoorReg, rapport);
     DagKettingenHfd(j, plekHfd, rapport);
     DagKettingenRgl(j, plekDag, rapport);
-    Headers(j, plekHfd, plekRgl, plekVoorReg, rapport);
+    Koppen(j, plekHfd, plekRgl, plekVoorReg, rapport);
     Personen(j, persoon, plekPersoon, rapport);
     if (j.hfd.leesbaar && j.voorReg.leesbaar)
         LosseVoorRegs(j, plekVoorReg, rapport);

@@ -49,8 +49,9 @@ bool Schrijver(const QString& dir, int crashNa)
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("RSV_BIN_DIR") + "/rsv_crash_schrijver", {dir, "301"});
     EXPECT_TRUE(p.waitForFinished(30000));
-    if (p.exitStatus() == QProcess::NormalExit)
+    if (p.exitStatus() == QProcess::NormalExit) {
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    }
     return p.exitStatus() == QProcess::NormalExit;
 }
 

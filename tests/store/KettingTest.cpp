@@ -49,7 +49,7 @@ protected:
         std::vector<int32_t> leden;
         int32_t vorige = 0;
         for (int32_t nr = eerste; nr != 0 && leden.size() < 100; nr = tarief.Record(J, nr).volgende) {
-            EXPECT_EQ(tarief.Record(J, nr).vorige, vorige) << "record " << nr;
+            EXPECT_EQ(+tarief.Record(J, nr).vorige, vorige) << "record " << nr;
             leden.push_back(nr);
             vorige = nr;
         }
@@ -80,7 +80,7 @@ TEST_F(KettingTest, InsertsAtFrontAndBackAndKeepsTheTail)
     tarief.VoegAchterKetting(J, c, 0, eerste, laatste);
     EXPECT_EQ(Leden(), (std::vector<int32_t>{a, b, c}));
     EXPECT_EQ(laatste, c);
-    EXPECT_EQ(tarief.Record(J, c).bedrag, c * 10.0);  // other fields untouched
+    EXPECT_EQ(+tarief.Record(J, c).bedrag, c * 10.0);  // other fields untouched
 }
 
 TEST_F(KettingTest, WithoutTailAppendingWalksToTheEndAndLeavesTheTailUnset)
@@ -107,8 +107,8 @@ TEST_F(KettingTest, TakesOutAtEveryPosition)
     EXPECT_EQ(eerste, 0);
     EXPECT_EQ(laatste, 0);
     for (int32_t nr : {a, b, c, d}) {
-        EXPECT_EQ(tarief.Record(J, nr).vorige, 0);
-        EXPECT_EQ(tarief.Record(J, nr).volgende, 0);
+        EXPECT_EQ(+tarief.Record(J, nr).vorige, 0);
+        EXPECT_EQ(+tarief.Record(J, nr).volgende, 0);
         tarief.FreeRecord(J, nr);
     }
 }
@@ -132,8 +132,8 @@ TEST_F(KettingTest, UnrecordedBackLinkIsFoundFromTheFront)
     rec.vorige = -1;
     tarief.Store(J, b, rec);
     tarief.NeemUitKetting(J, b, 0, eerste, laatste);
-    EXPECT_EQ(tarief.Record(J, a).volgende, c);
-    EXPECT_EQ(tarief.Record(J, c).vorige, b);  // left as it was: the chain keeps no back links
+    EXPECT_EQ(+tarief.Record(J, a).volgende, c);
+    EXPECT_EQ(+tarief.Record(J, c).vorige, b);  // left as it was: the chain keeps no back links
     rec = tarief.Record(J, c);
     rec.vorige = a;
     tarief.Store(J, c, rec);
@@ -186,8 +186,8 @@ TEST_F(KettingTest, FirstConsistencyErrorTellsTheFileAndLeavesTheRecordUnlinked)
                                        "recnr = %2").arg(a).arg(b));
         EXPECT_EQ(e.Location(), "RecordCache<tp_Rec>::NeemUitKetting(int,long,int,long,long)");
     }
-    EXPECT_EQ(tarief.Record(J, b).volgende, 0);
-    EXPECT_EQ(tarief.Record(J, b).vorige, 0);
+    EXPECT_EQ(+tarief.Record(J, b).volgende, 0);
+    EXPECT_EQ(+tarief.Record(J, b).vorige, 0);
     EXPECT_EQ(eerste, a);
     EXPECT_EQ(laatste, c);
     brlib::RsvAfbreken();

@@ -52,7 +52,7 @@ TEST_F(ScanTest, VisitsEveryRecordAcrossBatchesInOrderFromTheFirstNumber)
     std::vector<int32_t> gezien;
     tarief.Scan(2026, 2, [&](int32_t jaar, int32_t nr, const WIN_rsv_tarief& rec) {
         EXPECT_EQ(jaar, 2026);
-        EXPECT_EQ(rec.bedrag, nr);
+        EXPECT_EQ(+rec.bedrag, nr);
         gezien.push_back(nr);
         return true;
     });

@@ -90,26 +90,26 @@ TEST_F(VrijeLijstTest, FilesWithoutFreeListGrowAndZeroInPlace)
     EXPECT_EQ(periode.RecordCount(2026), 0);  // nothing written
     periode.Store(2026, 1, p);
     periode.FreeRecord(2026, 1);
-    EXPECT_EQ(periode.Record(2026, 1).recNr, 0);
+    EXPECT_EQ(+periode.Record(2026, 1).recNr, 0);
     EXPECT_EQ(periode.GetFreeRecord(2026), 2);
 }
 
 TEST_F(VrijeLijstTest, HeadRecordKeepsTheChainAndTraversalFollowsIt)
 {
     const int32_t a = Lid(1, 10), b = Lid(1, 11), c = Lid(1, 12);
-    EXPECT_EQ(hfd.Record(1).eerste, a);
-    EXPECT_EQ(hfd.Record(1).laatste, c);
+    EXPECT_EQ(+hfd.Record(1).eerste, a);
+    EXPECT_EQ(+hfd.Record(1).laatste, c);
     WIN_rsv_groep_sub rec{};
     std::vector<int32_t> resNrs;
     for (int32_t nr = sub.EersteRecord(rec, hfd, 1, 0); nr != 0; nr = sub.NextRecord(0, rec))
-        resNrs.push_back(rec.resNr);
+        resNrs.push_back(+rec.resNr);
     EXPECT_EQ(resNrs, (std::vector<int32_t>{10, 11, 12}));
     sub.NeemUitKetting(a, 0, hfd, 1, 0);
     sub.FreeRecord(a);
-    EXPECT_EQ(hfd.Record(1).eerste, b);
+    EXPECT_EQ(+hfd.Record(1).eerste, b);
     sub.VerwijderKetting(0, hfd, 1, 0);
-    EXPECT_EQ(hfd.Record(1).eerste, 0);
-    EXPECT_EQ(hfd.Record(1).laatste, 0);
+    EXPECT_EQ(+hfd.Record(1).eerste, 0);
+    EXPECT_EQ(+hfd.Record(1).laatste, 0);
     EXPECT_EQ(sub.GetFreeRecord(), b);
     sub.FreeRecord(b);
 }
@@ -120,7 +120,7 @@ TEST_F(VrijeLijstTest, EmptyHeadGivesNoFirstRecord)
     WIN_rsv_groep_sub rec{};
     rec.resNr = 42;
     EXPECT_EQ(sub.EersteRecord(rec, hfd, 1, 0), 0);
-    EXPECT_EQ(rec.resNr, 42);
+    EXPECT_EQ(+rec.resNr, 42);
 }
 
 TEST_F(VrijeLijstTest, SingleFileErrorHasTheBareTextAndTheHeadIsNotRewritten)
@@ -136,8 +136,8 @@ TEST_F(VrijeLijstTest, SingleFileErrorHasTheBareTextAndTheHeadIsNotRewritten)
         EXPECT_EQ(e.Message(), "vn is 0 terwijl eerste ongelijk aan recnr is!");
         EXPECT_EQ(e.Location(), "RecordCache<tp_Rec>::NeemUitKetting(long,int,long,long)");
     }
-    EXPECT_EQ(hfd.Record(1).eerste, a);
-    EXPECT_EQ(hfd.Record(1).laatste, b);
+    EXPECT_EQ(+hfd.Record(1).eerste, a);
+    EXPECT_EQ(+hfd.Record(1).laatste, b);
     brlib::RsvAfbreken();
     ASSERT_TRUE(brlib::RsvLock());
 }
