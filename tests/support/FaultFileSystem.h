@@ -24,7 +24,6 @@ public:
     bool PoweredOff() const { return off_; }
     // Undoes everything unsynced and powers on again.
     void DropUnsynced();
-    int Writes() const { return writes_; }
 
     int Open(const QString& path, Mode mode) override;
     void Close(int handle) override;
