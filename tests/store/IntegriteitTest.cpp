@@ -37,8 +37,8 @@ protected:
     std::pair<int, QString> RsvCheck()
     {
         QProcess p;
-        p.start(qEnvironmentVariable("RSV_BIN_DIR") + "/rsvcheck", {admin.Dir()});
-        EXPECT_TRUE(p.waitForFinished(30000));
+        p.start(BinDir() + "/rsvcheck", {admin.Dir()});
+        EXPECT_TRUE(p.waitForFinished(30000)) << p.errorString().toStdString();
         return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput())};
     }
 
