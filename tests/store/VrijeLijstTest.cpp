@@ -114,6 +114,20 @@ TEST_F(VrijeLijstTest, HeadRecordKeepsTheChainAndTraversalFollowsIt)
     sub.FreeRecord(b);
 }
 
+TEST_F(VrijeLijstTest, HeadRecordIsWrittenOnlyWhenItsPairChanges)
+{
+    const int32_t a = Lid(1, 10), b = Lid(1, 11), c = sub.GetFreeRecord();
+    WIN_rsv_groep_hfd kop = hfd.Record(1);
+    kop.laatste = -1;  // keeps no tail, so only a new first member changes it
+    hfd.Store(1, kop);
+    RecordCache<WIN_rsv_groep_hfd> alleenLezen{Bestanden::GroepHfd, brlib::tfEenBestand, true, true};
+    EXPECT_NO_THROW(sub.VoegAchterKetting(c, 0, alleenLezen, 1, 0));
+    EXPECT_NO_THROW(sub.NeemUitKetting(b, 0, alleenLezen, 1, 0));
+    EXPECT_THROW(sub.NeemUitKetting(a, 0, alleenLezen, 1, 0), EBrRuntime);  // the store is refused
+    brlib::RsvAfbreken();
+    ASSERT_TRUE(brlib::RsvLock());
+}
+
 TEST_F(VrijeLijstTest, EmptyHeadGivesNoFirstRecord)
 {
     hfd.Store(1, WIN_rsv_groep_hfd{});
