@@ -1,0 +1,78 @@
+// The wrappers build the records other workstations read: fields must survive
+// the round trip and every build must carry a stamp that differs from before.
+
+#include <gtest/gtest.h>
+
+#include "host/brlib/Kamer.h"
+#include "host/brlib/TariefSoort.h"
+
+using brlib::stKamer;
+using brlib::stTariefSoort;
+
+TEST(StamRecord, TariefSoortRoundTripKeepsEveryFieldAndRenewsTheStamp)
+{
+    stTariefSoort soort;
+    soort.recNr = 4;
+    soort.stempel = 100;
+    soort.code = QStringLiteral("Weekend");
+    soort.omschr = QStringLiteral("Vrijdag en zaterdag");
+    soort.weekDagen[5] = soort.weekDagen[6] = true;
+
+    const WIN_rsv_tariefsoort rcd = soort.GetRcd();
+    EXPECT_NE(rcd.inGebruik, 0);
+    EXPECT_GT(rcd.stempel, 100);
+    const stTariefSoort terug = stTariefSoort::UitRecord(4, rcd);
+    EXPECT_EQ(terug.code, soort.code);
+    EXPECT_EQ(terug.omschr, soort.omschr);
+    EXPECT_EQ(terug.weekDagen, soort.weekDagen);
+    EXPECT_EQ(terug.aantalDagen, 0);
+    EXPECT_EQ(terug.stempel, rcd.stempel);
+}
+
+TEST(StamRecord, StampsDifferEvenWithinOneSecondAndPastAClockAheadOfUs)
+{
+    stTariefSoort soort = stTariefSoort::Standaard();
+    const int32_t eerste = soort.GetRcd().stempel;
+    soort.stempel = eerste;
+    EXPECT_EQ(soort.GetRcd().stempel, eerste + 1);
+    soort.stempel = 2'000'000'000;  // written by a workstation whose clock runs far ahead
+    EXPECT_EQ(soort.GetRcd().stempel, 2'000'000'001);
+}
+
+TEST(StamRecord, KamerTextsAreCutToTheirAreaAndTheTypeIsOnlyANumber)
+{
+    stKamer kamer;
+    kamer.kamerNr = 12;
+    kamer.omschr = QString(100, QLatin1Char('x'));
+    kamer.kamerType.recNr = 3;
+    kamer.kamerType.code = QStringLiteral("DBL");
+    kamer.maxPersonen = 4;
+    kamer.beschikbaarVanaf = EncodeDate(2026, 5, 1);
+
+    const stKamer terug = stKamer::UitRecord(7, kamer.GetRcd());
+    EXPECT_EQ(terug.recNr, 7);
+    EXPECT_EQ(terug.kamerNr, 12);
+    EXPECT_EQ(terug.omschr, QString(80, QLatin1Char('x')));
+    EXPECT_EQ(terug.kamerType.recNr, 3);
+    EXPECT_TRUE(terug.kamerType.code.isEmpty());
+    EXPECT_EQ(terug.maxPersonen, 4);
+    EXPECT_EQ(terug.beschikbaarVanaf, EncodeDate(2026, 5, 1));
+}
+
+TEST(StamRecord, KindTextsAndWeekdaysSundayFirst)
+{
+    stTariefSoort soort;
+    soort.aantalDagen = 1;
+    EXPECT_EQ(soort.GetSoortOmschr(), QStringLiteral("Per dag"));
+    EXPECT_FALSE(soort.IsWeekDag());
+    soort.aantalDagen = 7;
+    EXPECT_EQ(soort.GetSoortOmschr(), QStringLiteral("Per 7 dagen"));
+
+    soort.aantalDagen = 0;
+    soort.weekDagen = {true, false, false, false, false, true, false};
+    EXPECT_TRUE(soort.IsWeekDag());
+    EXPECT_EQ(soort.GetSoortOmschr(), QStringLiteral("Op zo, vr"));
+    EXPECT_TRUE(soort.GeldtOp(EncodeDate(2026, 12, 6)));   // a Sunday
+    EXPECT_TRUE(soort.GeldtOp(EncodeDate(2026, 12, 4)));   // a Friday
+    EXPECT_FALSE(soort.GeldtOp(EncodeDate(2026, 12, 5)));  // a Saturday
+}
