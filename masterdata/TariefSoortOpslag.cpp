@@ -1,0 +1,72 @@
+#include "masterdata/TariefSoortOpslag.h"
+
+#include <algorithm>
+
+#include "host/brlib/Inlezen.h"
+#include "masterdata/StamActie.h"
+#include "masterdata/TariefOpslag.h"
+#include "store/Bestanden.h"
+
+namespace {
+
+const StamTeksten kTeksten{
+    QStringLiteral("Kan tariefsoort niet registreren omdat deze tussentijds (op een andere werkplek) is gewijzigd.\n"
+                   "Het overzicht wordt nu opnieuw ingelezen."),
+    QStringLiteral("Registreren tariefsoort")};
+
+// Checked again under the lock: two workstations opening a new administration
+// at once must not both add one.
+bool MaakStandaardTariefSoort()
+{
+    return VoerStamActieUit(kTeksten.titel, [] {
+        std::vector<brlib::stTariefSoort> bestaand;
+        brlib::InlezenTariefSoorten(bestaand);
+        if (!bestaand.empty())
+            return QString();
+        RecordCache<WIN_rsv_tariefsoort> cache(Bestanden::TariefSoort, brlib::tfEenBestand, false, false);
+        brlib::stTariefSoort standaard = brlib::stTariefSoort::Standaard();
+        standaard.recNr = cache.GetFreeRecord();
+        cache.Store(standaard.recNr, standaard.GetRcd());
+        return QString();
+    });
+}
+
+}  // namespace
+
+Controle<TariefSoortVeld> ControleerTariefSoort(const QString& code, bool weekDagVorm, int aantalDagen,
+                                                const std::array<bool, 7>& weekDagen)
+{
+    if (code.trimmed().isEmpty())
+        return Afkeuring<TariefSoortVeld>{TariefSoortVeld::Code, QStringLiteral("Vul een code in.")};
+    if (!weekDagVorm && aantalDagen == 0)
+        return Afkeuring<TariefSoortVeld>{TariefSoortVeld::Dagen, QStringLiteral("Ongeldig aantal dagen opgegeven.")};
+    if (weekDagVorm && std::none_of(weekDagen.begin(), weekDagen.end(), [](bool dag) { return dag; }))
+        return Afkeuring<TariefSoortVeld>{TariefSoortVeld::WeekDagen, QStringLiteral("Selecteer 1 of meerdere dagen.")};
+    return std::nullopt;
+}
+
+void LeesTariefSoorten(std::vector<brlib::stTariefSoort>& lijst)
+{
+    brlib::InlezenTariefSoorten(lijst);
+    if (lijst.empty() && MaakStandaardTariefSoort())
+        brlib::InlezenTariefSoorten(lijst);
+}
+
+QString VerwijderVraag(const brlib::stTariefSoort& soort, bool metTarieven)
+{
+    QString vraag = QStringLiteral("Wilt u tariefsoort \"") + soort.code + QStringLiteral("\" verwijderen?");
+    if (metTarieven)
+        vraag += QStringLiteral("\n\nLET OP: Tarieven die gekoppeld zijn aan dit tariefsoort worden ook verwijderd!");
+    return vraag;
+}
+
+bool SchrijfTariefSoort(brlib::stTariefSoort& soort)
+{
+    return SchrijfStamRecord<WIN_rsv_tariefsoort>(Bestanden::TariefSoort, soort, kTeksten);
+}
+
+bool VerwijderTariefSoort(const brlib::stTariefSoort& soort)
+{
+    return VerwijderStamRecord<WIN_rsv_tariefsoort>(Bestanden::TariefSoort, soort.recNr, soort.stempel, kTeksten,
+                                                    [&] { VerwijderTarieven(TarievenVanTariefSoort(soort.recNr)); });
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Shared by the master-data form tests: the write-path fixture (temporary
+// administration, recorded messages, integrity check at the end) plus a fixed
+// today, a private workstation settings directory, and scripted edit dialogs.
+//
+//   BijDialoog<TfrmRsvEditKamer>([](TfrmRsvEditKamer& d) { d.btnOk->click(); });
+//
+// Each modal show takes the next script; the dialog is shown (so its show
+// hook runs) and worked as a user would. A dialog that its script leaves open
+// counts as cancelled, and is recorded in OpenGebleven().
+
+#include <deque>
+#include <functional>
+#include <QAbstractItemModel>
+#include <QTemporaryDir>
+
+#include "host/base/HuidigeDatum.h"
+#include "host/ui/ModalShow.h"
+#include "host/ui/TGridView.h"
+#include "tests/masterdata/StamTest.h"
+
+class FormTest : public StamTest {
+protected:
+    static constexpr int kJaar = 2026;
+
+    FormTest()
+    {
+        qputenv("RSV_MACHINE_CONFIG", werkplek_.path().toUtf8());
+    }
+    ~FormTest() override { qunsetenv("RSV_MACHINE_CONFIG"); }
+
+    template <class D>
+    void BijDialoog(std::function<void(D&)> script)
+    {
+        scripts_.push_back([script](TForm& form) {
+            auto* dialoog = dynamic_cast<D*>(&form);
+            ASSERT_NE(dialoog, nullptr) << form.Caption().toStdString();
+            script(*dialoog);
+        });
+    }
+
+    int Getoond() const { return getoond_; }
+    int OpenGebleven() const { return openGebleven_; }
+
+    static QString Cel(const TGridView& grid, const char* kolom, int rij)
+    {
+        return grid.GetCells(grid.GetKolomNummer(QString::fromLatin1(kolom)), rij);
+    }
+
+    // Types `tekst` into an editable grid cell, as the user leaves it.
+    static bool Typ(TGridView& grid, const char* kolom, int rij, const QString& tekst)
+    {
+        const QModelIndex index = grid.model()->index(rij, grid.GetKolomNummer(QString::fromLatin1(kolom)));
+        return grid.model()->setData(index, tekst, Qt::EditRole);
+    }
+
+    // With RSV_SCHERMAFDRUK=<dir> set, the widget is also saved as <dir>/<naam>.png.
+    static void Schermafdruk(QWidget& widget, const char* naam)
+    {
+        const QString map = qEnvironmentVariable("RSV_SCHERMAFDRUK");
+        if (!map.isEmpty())
+            widget.grab().save(map + QLatin1Char('/') + QString::fromLatin1(naam) + QStringLiteral(".png"));
+    }
+
+    HuidigeDatumVast vandaag_{EncodeDate(kJaar, 3, 10)};
+
+private:
+    int Speel(TForm& form)
+    {
+        ++getoond_;
+        if (scripts_.empty()) {
+            ADD_FAILURE() << "unexpected dialog " << form.Caption().toStdString();
+            return mrCancel;
+        }
+        auto script = std::move(scripts_.front());
+        scripts_.pop_front();
+        form.show();
+        script(form);
+        if (form.ModalResult() == mrNone) {
+            ++openGebleven_;
+            form.hide();
+            return mrCancel;
+        }
+        return form.ModalResult();
+    }
+
+    QTemporaryDir werkplek_;
+    std::deque<std::function<void(TForm&)>> scripts_;
+    int getoond_ = 0;
+    int openGebleven_ = 0;
+    ModalResponderScope dialogen_{[this](TForm& form) { return Speel(form); }};
+};
