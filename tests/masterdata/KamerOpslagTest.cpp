@@ -1,5 +1,5 @@
 // Rooms: the proposed number, duplicate numbers (also one added meanwhile on
-// another workstation), a change made elsewhere, and reuse of a freed record.
+// another workstation) and a change made elsewhere.
 
 #include "tests/masterdata/StamTest.h"
 
@@ -71,11 +71,3 @@ TEST_F(KamerOpslag, AChangeMadeOnAnotherWorkstationMeanwhileIsRefused)
     EXPECT_TRUE(kamers[0].omschr.isEmpty());
 }
 
-TEST_F(KamerOpslag, ARemovedRoomsRecordIsReusedByTheNextNewRoom)
-{
-    const stKamer eerste = MaakKamer(1, type_);
-    MaakKamer(2, type_);
-    ASSERT_TRUE(VerwijderKamer(eerste));
-    EXPECT_EQ(VerwijderVraag(eerste), QStringLiteral("Wilt u kamernr. 1 verwijderen?"));
-    EXPECT_EQ(MaakKamer(3, type_).recNr, eerste.recNr);
-}

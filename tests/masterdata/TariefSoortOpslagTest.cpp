@@ -105,12 +105,3 @@ TEST_F(TariefSoortOpslag, RemovingARateTypeRemovesExactlyItsRatesInEveryYear)
     EXPECT_TRUE(berichten_.Gezien().empty());
 }
 
-TEST_F(TariefSoortOpslag, TheQuestionWarnsOnlyWhenRatesAreLinked)
-{
-    stTariefSoort soort;
-    soort.code = QStringLiteral("Week");
-    EXPECT_EQ(VerwijderVraag(soort, false), QStringLiteral("Wilt u tariefsoort \"Week\" verwijderen?"));
-    EXPECT_EQ(VerwijderVraag(soort, true),
-              QStringLiteral("Wilt u tariefsoort \"Week\" verwijderen?\n\nLET OP: Tarieven die gekoppeld zijn aan "
-                             "dit tariefsoort worden ook verwijderd!"));
-}

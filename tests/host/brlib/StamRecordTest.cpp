@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/brlib/Kamer.h"
 #include "host/brlib/TariefSoort.h"
 
-using brlib::stKamer;
 using brlib::stTariefSoort;
 
 TEST(StamRecord, TariefSoortRoundTripKeepsEveryFieldAndRenewsTheStamp)
@@ -39,25 +37,6 @@ TEST(StamRecord, StampsDifferEvenWithinOneSecondAndPastAClockAheadOfUs)
     EXPECT_EQ(soort.GetRcd().stempel, 2'000'000'001);
 }
 
-TEST(StamRecord, KamerTextsAreCutToTheirAreaAndTheTypeIsOnlyANumber)
-{
-    stKamer kamer;
-    kamer.kamerNr = 12;
-    kamer.omschr = QString(100, QLatin1Char('x'));
-    kamer.kamerType.recNr = 3;
-    kamer.kamerType.code = QStringLiteral("DBL");
-    kamer.maxPersonen = 4;
-    kamer.beschikbaarVanaf = EncodeDate(2026, 5, 1);
-
-    const stKamer terug = stKamer::UitRecord(7, kamer.GetRcd());
-    EXPECT_EQ(terug.recNr, 7);
-    EXPECT_EQ(terug.kamerNr, 12);
-    EXPECT_EQ(terug.omschr, QString(80, QLatin1Char('x')));
-    EXPECT_EQ(terug.kamerType.recNr, 3);
-    EXPECT_TRUE(terug.kamerType.code.isEmpty());
-    EXPECT_EQ(terug.maxPersonen, 4);
-    EXPECT_EQ(terug.beschikbaarVanaf, EncodeDate(2026, 5, 1));
-}
 
 TEST(StamRecord, KindTextsAndWeekdaysSundayFirst)
 {
