@@ -1,5 +1,6 @@
 // The rate types list and its edit dialog, worked as a user would.
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -131,12 +132,14 @@ TEST_F(TariefSoortForm, RemovalAsksFirstAndWarnsAboutLinkedRates)
     form_.close();
     form_.show();
     grid_.FocusRij(1);
-    ScriptedMessages nee({msg::idNo});
-    form_.findChild<QPushButton*>("btnVerwijder")->click();
-    EXPECT_EQ(nee.Laatste().tekst, QStringLiteral("Wilt u tariefsoort \"Week\" verwijderen?"));
-    EXPECT_EQ(nee.Laatste().titel, QStringLiteral("Verwijderen tariefsoort"));
-    EXPECT_EQ(nee.Laatste().knoppen, msg::mbYesNo);
-    EXPECT_EQ(grid_.RijAantal(), 2);
+    {
+        ScriptedMessages nee({msg::idNo});
+        form_.findChild<QPushButton*>("btnVerwijder")->click();
+        EXPECT_EQ(nee.Laatste().tekst, QStringLiteral("Wilt u tariefsoort \"Week\" verwijderen?"));
+        EXPECT_EQ(nee.Laatste().titel, QStringLiteral("Verwijderen tariefsoort"));
+        EXPECT_EQ(nee.Laatste().knoppen, msg::mbYesNo);
+        EXPECT_EQ(grid_.RijAantal(), 2);
+    }
 
     MaakPeriodes(kJaar);
     MaakKamerType("DBL", {{week.recNr, 1, 80.0}}, kJaar);
