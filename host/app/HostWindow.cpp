@@ -11,6 +11,7 @@
 #include "host/ui/HoofdVenster.h"
 #include "host/ui/Messages.h"
 #include "host/ui/ModuleCallRequest.h"
+#include "host/ui/TForm.h"
 
 namespace {
 const QString kTitel = QStringLiteral("Reservering");
@@ -47,6 +48,10 @@ HostWindow::HostWindow(ModulePackage& package, QWidget* parent) : QMainWindow(pa
 
 HostWindow::~HostWindow()
 {
+    // Forms still open (the program ends without closing them) go before the
+    // manager they call.
+    for (AbstractChldAPI* child : tabs_.Children())
+        delete child->Form();
     if (HoofdVenster() == this)
         ZetHoofdVenster(nullptr);
 }
@@ -113,7 +118,9 @@ bool HostWindow::event(QEvent* event)
 {
     if (event->type() != ModuleCallEvent::kType)
         return QMainWindow::event(event);
-    if (auto request = static_cast<ModuleCallEvent*>(event)->TakeRequest())
+    auto request = static_cast<ModuleCallEvent*>(event)->TakeRequest();
+    // Forms closed with the host (the check-in list asks for the board) open nothing.
+    if (request && !sluitend_)
         AnswerCallRequest(*request);
     return true;
 }
@@ -121,9 +128,11 @@ bool HostWindow::event(QEvent* event)
 // Hosted forms close first and may refuse, for instance with unsaved changes.
 void HostWindow::closeEvent(QCloseEvent* event)
 {
+    sluitend_ = true;
     for (AbstractChldAPI* child : tabs_.Children())
         child->Close();
-    if (tabs_.Children().empty())
+    sluitend_ = tabs_.Children().empty();
+    if (sluitend_)
         event->accept();
     else
         event->ignore();

@@ -37,4 +37,5 @@ private:
 
     ModulePackage& package_;
     ChildWindowTabs tabs_;
+    bool sluitend_ = false;
 };

@@ -26,7 +26,8 @@ protected:
 
     void TearDown() override
     {
-        window->close();
+        if (window)
+            window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -130,6 +131,31 @@ TEST_F(HostWindowTest, TabsFollowTheHostedFormsAndClosingTheHostClosesThem)
 
     EXPECT_TRUE(window->close());
     EXPECT_EQ(tabs.count(), 0);
+}
+
+// Closing the host closes a check-in list, which asks for the board: the host
+// that is going away opens nothing more.
+TEST_F(HostWindowTest, ClosingTheHostOpensNoFormAskedForOnTheWay)
+{
+    ASSERT_TRUE(PostModuleCallRequest(ModuleCallRequest::Make("Reservering.bpl", "_InCheckNieuw",
+                                                              std::make_unique<JaarNr>(2026, 3),
+                                                              std::make_unique<TDateTime>(EncodeDate(2026, 9, 9)))));
+    Deliver();
+    ASSERT_EQ(Children().size(), 1u);
+    EXPECT_TRUE(window->close());
+    Deliver();
+    EXPECT_TRUE(Children().empty());
+}
+
+// The program can end with forms open (a screenshot run does): they go with
+// the host window, also the active one, without calling the gone manager.
+TEST_F(HostWindowTest, FormsStillOpenGoWithTheHostWindow)
+{
+    ASSERT_TRUE(window->Open("rsv_kamertype"));
+    QPointer<TForm> form = Children().front()->Form();
+    QApplication::setActiveWindow(form);
+    window.reset();
+    EXPECT_TRUE(form.isNull());
 }
 
 }  // namespace
