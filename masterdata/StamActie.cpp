@@ -7,20 +7,19 @@
 bool VoerStamActieUit(const QString& titel, const std::function<QString()>& stappen)
 {
     QString fout;
-    {
+    try {
         brlib::RsvActie actie;
         if (!actie.Locked())
             return false;
-        try {
-            fout = stappen();
-            if (fout.isEmpty()) {
-                actie.Commit();
-                return true;
-            }
-        } catch (const EBrRuntime& e) {
-            fout = e.Message();
+        fout = stappen();
+        if (fout.isEmpty()) {
+            actie.Commit();
+            return true;
         }
-    }  // an action left without Commit is dropped here
+    } catch (const EBrRuntime& e) {  // also a hot journal that could not be rolled back
+        fout = e.Message();
+    }
+    // The action left without Commit was dropped with `actie`: nothing written, the lock free.
     ErrorMsg(fout, titel);
     return false;
 }
