@@ -76,7 +76,9 @@ int ClearJournal(FileSystem& fs, const QString& adminDir)
     if (handle < 0)
         return handle == -ENOENT ? 0 : handle;
     const char zeros[8] = {};
-    const int result = PhysicalWrite(fs, handle, 0, zeros, sizeof zeros);
+    int result = PhysicalWrite(fs, handle, 0, zeros, sizeof zeros);
+    if (result == 0)
+        result = fs.Sync(handle);
     fs.Close(handle);
     return result;
 }

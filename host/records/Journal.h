@@ -15,10 +15,8 @@
 //   u64 FNV-1a checksum of everything before it, "COMPLETE"
 // A journal that is short, damaged or lacks the marker was never synced, so no
 // data was written after it: it is ignored. A finished commit or rollback
-// clears the magic, which needs no sync: should the clearing be lost, the
-// journal's original bytes are still those of the last action, so rolling it
-// back again yields the state before that action, and the next commit
-// overwrites the journal (synced) before it touches any data.
+// clears the magic and syncs that: a clearing lost to a power failure would
+// let the next lock holder undo an action the user was told was stored.
 
 #include <cstdint>
 #include <vector>
@@ -49,7 +47,7 @@ bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
 // Restores the files of a hot journal and clears it; does nothing without one.
 // Throws EBrRuntime (the journal stays hot) when the files cannot be restored.
 void RollBackJournal(FileSystem& fs, const QString& adminDir);
-// Marks the journal as done (not hot) without syncing.
+// Marks the journal as done (not hot), durably.
 int ClearJournal(FileSystem& fs, const QString& adminDir);
 // True when the administration holds a journal that would be rolled back.
 bool HotJournal(FileSystem& fs, const QString& adminDir);
