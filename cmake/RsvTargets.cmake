@@ -57,6 +57,5 @@ function(rsv_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} rsv_test_support GTest::gtest)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;RSV_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
     DISCOVERY_TIMEOUT 60)
 endfunction()
