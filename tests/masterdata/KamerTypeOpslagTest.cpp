@@ -2,6 +2,7 @@
 // removal across years, and a change from another workstation.
 
 #include "tests/masterdata/StamTest.h"
+#include "tests/support/FaultFileSystem.h"
 
 using brlib::stKamerType;
 using brlib::stTarief;
@@ -105,5 +106,28 @@ TEST_F(KamerTypeOpslag, AChangeMadeOnAnotherWorkstationMeanwhileIsRefusedWithIts
               QStringLiteral("Kan kamertype niet registreren omdat deze tussentijds (op een andere werkplek) is "
                              "gewijzigd.\nHet overzicht wordt nu opnieuw ingelezen."));
     EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Registreren kamertype"));
+    EXPECT_EQ(Tarieven(2026, dubbel.recNr), Bedragen({90, 100}));
+}
+
+TEST_F(KamerTypeOpslag, AFullDiskShowsAnErrorAndKeepsTheTypeAndItsRatesAsTheyWere)
+{
+    const stKamerType dubbel = MaakKamerType("DBL", Bedragen({90, 100}), 2026);
+    stKamerType nieuw = dubbel;
+    nieuw.omschr = QStringLiteral("Tweepersoons");
+    nieuw.tarieven = Bedragen({91, 101, 111});
+    FaultFileSystem fs;
+    {
+        brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(admin_.Dir(), fs));
+        fs.FailWrite(1);
+        EXPECT_FALSE(SchrijfKamerType(nieuw, 2026));
+    }
+    EXPECT_EQ(nieuw.stempel, dubbel.stempel);
+    ASSERT_EQ(berichten_.Gezien().size(), 1u);
+    EXPECT_TRUE(berichten_.Laatste().tekst.contains(QStringLiteral("de schijf is vol"))) << berichten_.Laatste().tekst.toStdString();
+    EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Registreren kamertype"));
+    std::vector<stKamerType> types;
+    brlib::InlezenKamerTypes(types);
+    ASSERT_EQ(types.size(), 1u);
+    EXPECT_TRUE(types[0].omschr.isEmpty());
     EXPECT_EQ(Tarieven(2026, dubbel.recNr), Bedragen({90, 100}));
 }
