@@ -30,7 +30,10 @@ void InlezenTariefSoorten(std::vector<stTariefSoort>& lijst)
     LeesInGebruik<WIN_rsv_tariefsoort>(Bestanden::TariefSoort, lijst);
 }
 
-void InlezenKamerTypes(std::vector<stKamerType>& lijst) { LeesInGebruik<WIN_rsv_kamertype>(Bestanden::KamerType, lijst); }
+void InlezenKamerTypes(std::vector<stKamerType>& lijst)
+{
+    LeesInGebruik<WIN_rsv_kamertype>(Bestanden::KamerType, lijst);
+}
 
 void InlezenKamers(std::vector<stKamer>& lijst)
 {

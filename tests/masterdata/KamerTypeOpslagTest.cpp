@@ -123,7 +123,8 @@ TEST_F(KamerTypeOpslag, AFullDiskShowsAnErrorAndKeepsTheTypeAndItsRatesAsTheyWer
     }
     EXPECT_EQ(nieuw.stempel, dubbel.stempel);
     ASSERT_EQ(berichten_.Gezien().size(), 1u);
-    EXPECT_TRUE(berichten_.Laatste().tekst.contains(QStringLiteral("de schijf is vol"))) << berichten_.Laatste().tekst.toStdString();
+    const QString tekst = berichten_.Laatste().tekst;
+    EXPECT_TRUE(tekst.contains(QStringLiteral("de schijf is vol"))) << tekst.toStdString();
     EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Registreren kamertype"));
     std::vector<stKamerType> types;
     brlib::InlezenKamerTypes(types);

@@ -43,6 +43,7 @@ int main(int argc, char** argv)
     });
     if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()))
         return 1;
-    std::printf("Demo-administratie aangemaakt in %s\n", QDir::toNativeSeparators(map.absolutePath()).toLocal8Bit().constData());
+    const QByteArray pad = QDir::toNativeSeparators(map.absolutePath()).toLocal8Bit();
+    std::printf("Demo-administratie aangemaakt in %s\n", pad.constData());
     return 0;
 }
