@@ -53,6 +53,7 @@ void TfrmRsvEditKamerType::MaakControls(int jaar)
     velden->addWidget(new QLabel(QStringLiteral("Omschrijving:"), groep), 1, 0);
     velden->addWidget(edtOmschr, 1, 1);
     velden->addWidget(flblOmschr, 1, 1);
+    velden->setColumnStretch(1, 1);
     const bool gegevens = modus_ == KamerTypeModus::Gegevens;
     edtCode->setVisible(gegevens);
     edtOmschr->setVisible(gegevens);

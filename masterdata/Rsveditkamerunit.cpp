@@ -23,6 +23,7 @@ TfrmRsvEditKamer::TfrmRsvEditKamer(QWidget* owner, const brlib::stKamer& kamer, 
     MaakControls();
     ToonKamer();
     ToonTypes();
+    resize(420, sizeHint().height());
 }
 
 void TfrmRsvEditKamer::MaakControls()

@@ -6,7 +6,7 @@
 // manager places it).
 //
 // A form fills in LeesLijst (called on every show), Nieuw, Wijzig and
-// Verwijder, and calls ZetKnoppen after each change of its list.
+// Verwijder, and calls ZetKnoppen whenever it has refilled the grid.
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -71,7 +71,6 @@ protected:
         if (!this->IsHosted())
             MachineSettings(this->IdentityName()).ReadFormPosSize(QStringLiteral("form"), *this);
         LeesLijst();
-        ZetKnoppen();
     }
 
     void FormClose(TCloseAction& action) override
