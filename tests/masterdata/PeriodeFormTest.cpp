@@ -72,10 +72,11 @@ TEST_F(PeriodeForm, ThePanelHidesTheButtonsAndKeepsTheFormOpenUntilItIsDone)
     Schermafdruk(form_, "RsvPeriodePaneel");
 
     form_.close();
+    QTest::keyClick(&form_, Qt::Key_Escape);
     EXPECT_TRUE(form_.isVisible());
     form_.btnAnnuleren->click();
     EXPECT_TRUE(form_.pnlEdit->isHidden());
-    form_.close();
+    QTest::keyClick(&form_, Qt::Key_Escape);
     EXPECT_FALSE(form_.isVisible());
 }
 
