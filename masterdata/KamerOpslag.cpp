@@ -19,7 +19,7 @@ std::vector<int32_t> NummersOpSchijf(int32_t behalveRecNr)
     RecordCache<WIN_rsv_kamer> kamers(Bestanden::Kamer, brlib::tfEenBestand, true, true);
     kamers.Scan(2, [&](int32_t nr, const WIN_rsv_kamer& rcd) {
         if (rcd.inGebruik != 0 && nr != behalveRecNr)
-            nummers.push_back(rcd.kamerNr);
+            nummers.push_back(int32_t{rcd.kamerNr});  // a copy: the field is packed
         return true;
     });
     return nummers;
