@@ -6,21 +6,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/KettingVelden.h"
+
 enum class DagPntSoort { Hfd, Rgl };
 
 #pragma pack(push, 1)
 template <DagPntSoort Soort>
-struct WIN_rsv_dagnr_pnt {
+struct WIN_rsv_dagnr_pnt : KopVelden<WIN_rsv_dagnr_pnt<Soort>> {
     uint8_t ongebruikt0[2];
     int32_t eerste;
     int32_t laatste;
     uint8_t ongebruikt10[40];
-
-    int ReservedRecs() const { return 0; }
-    int32_t GetEerste(int) const { return eerste; }
-    int32_t GetLaatste(int) const { return laatste; }
-    void SetEerste(int, int32_t v) { eerste = v; }
-    void SetLaatste(int, int32_t v) { laatste = v; }
 };
 #pragma pack(pop)
 

@@ -5,22 +5,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/KettingVelden.h"
+
 #pragma pack(push, 1)
-struct WIN_rsv_groep_sub {
+struct WIN_rsv_groep_sub : VrijLidVelden<WIN_rsv_groep_sub> {
     int32_t groepNr;
     uint16_t jaar;                  // year of the reservation
     int32_t resNr;                  // the reservation header
     int32_t vorige;
     int32_t volgende;               // also the free-list link
     uint8_t ongebruikt18[40];
-
-    int ReservedRecs() const { return 1; }
-    int32_t GetVrijeLijst() const { return volgende; }
-    void SetVrijeLijst(int32_t v) { volgende = v; }
-    int32_t GetVn(int) const { return vorige; }
-    int32_t GetAn(int) const { return volgende; }
-    void SetVn(int, int32_t v) { vorige = v; }
-    void SetAn(int, int32_t v) { volgende = v; }
 };
 #pragma pack(pop)
 

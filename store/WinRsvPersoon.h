@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/KettingVelden.h"
+
 #pragma pack(push, 1)
-struct WIN_rsv_persoon {
+struct WIN_rsv_persoon : LidVelden<WIN_rsv_persoon> {
     int32_t recNr;                  // its own record number
     int32_t tekstNr;                // rsv_persoon.tkt: the person's field values
     int32_t vorige;
@@ -14,12 +16,6 @@ struct WIN_rsv_persoon {
     int32_t relatieNr;
     int32_t relatieNr2;
     uint8_t ongebruikt24[32];
-
-    int ReservedRecs() const { return 0; }
-    int32_t GetVn(int) const { return vorige; }
-    int32_t GetAn(int) const { return volgende; }
-    void SetVn(int, int32_t v) { vorige = v; }
-    void SetAn(int, int32_t v) { volgende = v; }
 };
 #pragma pack(pop)
 

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/KettingVelden.h"
+
 #pragma pack(push, 1)
-struct WIN_rsv_tarief {
+struct WIN_rsv_tarief : VrijLidVelden<WIN_rsv_tarief> {
     int32_t vorige;
     int32_t volgende;               // also the free-list link
     int32_t kamerType;              // at least 1 while in use
@@ -15,14 +17,6 @@ struct WIN_rsv_tarief {
     int32_t periode;
     double bedrag;
     uint8_t nul28[40];
-
-    int ReservedRecs() const { return 1; }
-    int32_t GetVrijeLijst() const { return volgende; }
-    void SetVrijeLijst(int32_t v) { volgende = v; }
-    int32_t GetVn(int) const { return vorige; }
-    int32_t GetAn(int) const { return volgende; }
-    void SetVn(int, int32_t v) { vorige = v; }
-    void SetAn(int, int32_t v) { volgende = v; }
 };
 #pragma pack(pop)
 

@@ -5,17 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/KettingVelden.h"
+
 #pragma pack(push, 1)
-struct WIN_rsv_tariefpnt {
+struct WIN_rsv_tariefpnt : KopVelden<WIN_rsv_tariefpnt> {
     int32_t eerste;
     int32_t laatste;
     uint8_t ongebruikt8[40];
-
-    int ReservedRecs() const { return 0; }
-    int32_t GetEerste(int) const { return eerste; }
-    int32_t GetLaatste(int) const { return laatste; }
-    void SetEerste(int, int32_t v) { eerste = v; }
-    void SetLaatste(int, int32_t v) { laatste = v; }
 };
 #pragma pack(pop)
 

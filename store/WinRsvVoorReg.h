@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/KettingVelden.h"
+
 #pragma pack(push, 1)
-struct WIN_rsv_voorreg {
+struct WIN_rsv_voorreg : VrijLidVelden<WIN_rsv_voorreg> {
     int32_t resNr;                  // the reservation header
     int32_t kamerNr;                // the entry's key
     int32_t tekstNr;                // rsv_voorreg.tkt: the person's data lines
@@ -16,14 +18,6 @@ struct WIN_rsv_voorreg {
     int32_t vorige;
     int32_t volgende;               // also the free-list link
     uint8_t ongebruikt28[40];
-
-    int ReservedRecs() const { return 1; }
-    int32_t GetVrijeLijst() const { return volgende; }
-    void SetVrijeLijst(int32_t v) { volgende = v; }
-    int32_t GetVn(int) const { return vorige; }
-    int32_t GetAn(int) const { return volgende; }
-    void SetVn(int, int32_t v) { vorige = v; }
-    void SetAn(int, int32_t v) { volgende = v; }
 };
 #pragma pack(pop)
 
