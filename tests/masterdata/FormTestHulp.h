@@ -18,16 +18,11 @@
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "tests/masterdata/StamTest.h"
+#include "tests/support/TempWerkplek.h"
 
 class FormTest : public StamTest {
 protected:
     static constexpr int kJaar = 2026;
-
-    FormTest()
-    {
-        qputenv("RSV_MACHINE_CONFIG", werkplek_.path().toUtf8());
-    }
-    ~FormTest() override { qunsetenv("RSV_MACHINE_CONFIG"); }
 
     template <class D>
     void BijDialoog(std::function<void(D&)> script)
@@ -84,7 +79,7 @@ private:
         return form.ModalResult();
     }
 
-    QTemporaryDir werkplek_;
+    TempWerkplek werkplek_;
     std::deque<std::function<void(TForm&)>> scripts_;
     int getoond_ = 0;
     int openGebleven_ = 0;

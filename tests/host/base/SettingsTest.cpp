@@ -7,6 +7,7 @@
 #include "host/base/AdminDir.h"
 #include "host/base/GlobalSettings.h"
 #include "host/base/MachineSettings.h"
+#include "tests/support/TempWerkplek.h"
 
 namespace {
 
@@ -14,15 +15,13 @@ class SettingsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(admin_.isValid() && werkplek_.isValid());
+        ASSERT_TRUE(admin_.isValid());
         vorigeAdmin_ = HuidigeAdminDir();
         ZetAdminDir(admin_.path());
-        qputenv("RSV_MACHINE_CONFIG", werkplek_.path().toUtf8());
     }
     void TearDown() override
     {
         ZetAdminDir(vorigeAdmin_);
-        qunsetenv("RSV_MACHINE_CONFIG");
     }
 
     void SchrijfBestand(const QString& pad, const QByteArray& inhoud)
@@ -33,7 +32,7 @@ protected:
     }
 
     QTemporaryDir admin_;
-    QTemporaryDir werkplek_;
+    TempWerkplek werkplek_;
     QString vorigeAdmin_;
 };
 
@@ -99,7 +98,7 @@ TEST_F(SettingsTest, HandEditedNonsenseReadsAsDefault)
     EXPECT_TRUE(g.ReadBool("CursorHor", true));
     EXPECT_FALSE(g.ReadBool("CursorVert", true));
     EXPECT_TRUE(g.ReadBool("DoubleBuffer", false));
-    SchrijfBestand(werkplek_.filePath("rsv_werkplek.ini"), "[KassaServer]\nHostnaam=a,b\ndatum=gisteren\n");
+    SchrijfBestand(werkplek_.Dir() + "/rsv_werkplek.ini", "[KassaServer]\nHostnaam=a,b\ndatum=gisteren\n");
     MachineSettings m("KassaServer");
     EXPECT_EQ(m.ReadString("Hostnaam", ""), "a,b");
     EXPECT_EQ(m.ReadDate("datum", 5.0), 5.0);

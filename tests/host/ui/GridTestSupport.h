@@ -5,14 +5,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "tests/support/TempWerkplek.h"
+
 class GridTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(map_.isValid());
-        qputenv("RSV_MACHINE_CONFIG", map_.filePath("werkplek").toUtf8());
     }
-    void TearDown() override { qunsetenv("RSV_MACHINE_CONFIG"); }
 
     QString Layout(const QString& naam, const QByteArray& inhoud)
     {
@@ -24,4 +24,5 @@ protected:
     }
 
     QTemporaryDir map_;
+    TempWerkplek werkplek_;
 };

@@ -43,7 +43,7 @@ TEST_F(GvlLayoutTest, TheUsersWidthsAreKeptPerWorkstation)
     auto kolommen = *LeesGvl(pad);
     kolommen[1].breedte = 321;
     ASSERT_TRUE(SchrijfWerkplekBreedtes(pad, kolommen));
-    EXPECT_TRUE(WerkplekGvl(pad).startsWith(map_.filePath("werkplek")));
+    EXPECT_TRUE(WerkplekGvl(pad).startsWith(werkplek_.Dir()));
 
     auto opnieuw = *LeesGvl(pad);
     LeesWerkplekBreedtes(pad, opnieuw);
