@@ -38,9 +38,14 @@ QString VerwijderVraag(const brlib::stPeriode& periode, bool metTarieven)
 
 TDateTime MarkeerVoorVerwijderen(std::vector<brlib::stPeriode>& lijst, int rij)
 {
-    lijst[rij].recNr = -std::abs(lijst[rij].recNr);
     const int buur = rij + 1 < static_cast<int>(lijst.size()) ? rij + 1 : rij - 1;
-    return buur >= 0 ? lijst[buur].begin : lijst[rij].begin;
+    const TDateTime focus = buur >= 0 ? lijst[buur].begin : lijst[rij].begin;
+    // A period that was never stored has no record to clear: it just goes.
+    if (lijst[rij].recNr == 0)
+        lijst.erase(lijst.begin() + rij);
+    else
+        lijst[rij].recNr = -std::abs(lijst[rij].recNr);
+    return focus;
 }
 
 namespace {

@@ -28,7 +28,8 @@ Controle<PeriodeVeld> ControleerPeriode(const std::vector<brlib::stPeriode>& lij
 
 QString VerwijderVraag(const brlib::stPeriode& periode, bool metTarieven);
 
-// Marks row `rij` for removal with the next save; returns the begin date to
+// Marks row `rij` for removal with the next save (a period never stored
+// leaves the list at once); returns the begin date to
 // focus afterwards (the next period's, or the previous one's for the last).
 TDateTime MarkeerVoorVerwijderen(std::vector<brlib::stPeriode>& lijst, int rij);
 

@@ -21,6 +21,8 @@ TEST_F(PeriodeOpslag, ANewYearShowsTheStandardPeriodAndWritesItWithTheFirstSave)
     EXPECT_TRUE(opSchijf.empty());
 
     lijst.push_back({0, QStringLiteral("Zomer"), EncodeDate(2027, 7, 1), 0});
+    lijst.push_back({0, QStringLiteral("Herfst"), EncodeDate(2027, 10, 1), 0});
+    EXPECT_EQ(MarkeerVoorVerwijderen(lijst, 2), EncodeDate(2027, 7, 1));  // removed before it was ever stored
     ASSERT_TRUE(SlaPeriodesOp(2027, lijst));
     brlib::InlezenPeriodes(2027, opSchijf);
     ASSERT_EQ(opSchijf.size(), 2u);
