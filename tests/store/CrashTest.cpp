@@ -47,7 +47,7 @@ bool Schrijver(const QString& dir, int crashNa)
     if (crashNa > 0)
         env.insert("RSV_CRASH_AFTER_WRITES", QString::number(crashNa));
     p.setProcessEnvironment(env);
-    p.start(BinDir() + "/rsv_crash_schrijver", {dir, "301"});
+    p.start(ProgrammaMap() + "/rsv_crash_schrijver", {dir, "301"});
     EXPECT_TRUE(p.waitForFinished(30000));
     if (p.exitStatus() == QProcess::NormalExit) {
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();

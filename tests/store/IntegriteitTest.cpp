@@ -37,7 +37,7 @@ protected:
     std::pair<int, QString> RsvCheck()
     {
         QProcess p;
-        p.start(BinDir() + "/rsvcheck", {admin.Dir()});
+        p.start(ProgrammaMap() + "/rsvcheck", {admin.Dir()});
         EXPECT_TRUE(p.waitForFinished(30000)) << p.errorString().toStdString();
         return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput())};
     }

@@ -12,13 +12,7 @@
 #include "host/base/AdminDir.h"
 #include "host/records/RecordPad.h"
 #include "store/Integriteit.h"
-
-// Where the programs the tests start live: beside the test program unless RSV_BIN_DIR says otherwise.
-inline QString BinDir()
-{
-    const QString dir = qEnvironmentVariable("RSV_BIN_DIR");
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
-}
+#include "tests/support/ProgrammaMap.h"
 
 inline QByteArray BestandBytes(const char* naam, int format, int32_t jaar)
 {

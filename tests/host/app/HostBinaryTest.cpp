@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/support/ProgrammaMap.h"
+
 namespace {
 
 struct Afloop {
@@ -14,13 +16,6 @@ struct Afloop {
     QString out;
     QString err;
 };
-
-// Tests are built beside the programs, so their own directory serves when the
-// environment does not say.
-QString BinDir()
-{
-    return qEnvironmentVariable("RSV_BIN_DIR", QCoreApplication::applicationDirPath());
-}
 
 Afloop Start(const QString& program, const QStringList& args, const QProcessEnvironment& env)
 {
@@ -36,7 +31,7 @@ Afloop RsvHost(const QStringList& args)
 {
     auto env = QProcessEnvironment::systemEnvironment();
     env.remove("RSV_ADMIN");
-    return Start(BinDir() + "/rsvhost", args, env);
+    return Start(ProgrammaMap() + "/rsvhost", args, env);
 }
 
 TEST(RsvHost, ListsTheRegisteredFunctionsInOrder)
@@ -77,9 +72,9 @@ TEST(RsvHost, ExitsWithCode2WhenThePackageIsNotBesideIt)
     QTemporaryDir tmp;
     QDir(tmp.path()).mkpath("bin");
     const QString kopie = tmp.path() + "/bin/rsvhost";
-    ASSERT_TRUE(QFile::copy(BinDir() + "/rsvhost", kopie));
+    ASSERT_TRUE(QFile::copy(ProgrammaMap() + "/rsvhost", kopie));
     auto env = QProcessEnvironment::systemEnvironment();
-    env.insert("LD_LIBRARY_PATH", BinDir() + "/../lib");  // the host libraries, not the package
+    env.insert("LD_LIBRARY_PATH", ProgrammaMap() + "/../lib");  // the host libraries, not the package
     const Afloop run = Start(kopie, {"--admin", tmp.path(), "--list-functions"}, env);
     EXPECT_EQ(run.code, 2);
     EXPECT_TRUE(run.err.contains("Het pakket libReservering.so is niet gevonden")) << run.err.toStdString();

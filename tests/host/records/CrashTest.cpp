@@ -10,6 +10,7 @@
 #include "host/records/Werkstation.h"
 #include "tests/host/records/CrashActie.h"
 #include "tests/support/FaultFileSystem.h"
+#include "tests/support/ProgrammaMap.h"
 #include "tests/support/TempAdmin.h"
 
 using namespace brlib;
@@ -18,8 +19,7 @@ namespace {
 
 QString KindProgramma()
 {
-    const QString bin = qEnvironmentVariable("RSV_BIN_DIR", QCoreApplication::applicationDirPath());
-    return bin + "/rsv_records_crashkind";
+    return ProgrammaMap() + "/rsv_records_crashkind";
 }
 
 // Runs the child on `dir`; returns its exit status, or -1 when it was killed.
