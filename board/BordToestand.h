@@ -1,0 +1,106 @@
+#pragma once
+// What the planning board holds, without widgets: the rooms (one row each),
+// the loaded lines (Items) with their reservations (Extras), the prepared day
+// cells, the shown period, the selection, the pointer and the mode fields.
+// The board's units (loading, cells, geometry, colours, painting, the modes)
+// all work on this one state; the form only wires events to them.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "host/base/JaarNr.h"
+#include "host/base/TDateTime.h"
+#include "host/brlib/Kamer.h"
+#include "host/brlib/Res.h"
+
+namespace bord {
+
+inline constexpr int kCelDagen = 49;       // days covered by the day cells from the start date
+inline constexpr int kZichtbareDagen = 21; // day columns of the grid
+inline constexpr int kLaadDagen = 49;      // days loaded before and from the start date
+inline constexpr int kVasteKolommen = 2;   // room number, room description
+inline constexpr int kMaxNachten = 49;     // longest stay; also the look-back of availability walks
+
+// Kind of a day cell.
+enum CelSoort : uint8_t { celLeeg = 0, celAankomst = 1, celVertrek = 2, celWissel = 3, celHeel = 4 };
+
+// Status nibbles of a day cell: low = the bar in the right half or the whole
+// day, high = the bar in the left half.
+inline constexpr uint8_t kStatusLicht = 0x01;     // highlighted: selected reservation, or new
+inline constexpr uint8_t kStatusVoorlopig = 0x02; // pending
+
+// The day cells of one room row.
+struct RoomDayCells {
+    std::array<uint8_t, kCelDagen> soort{};
+    std::array<uint8_t, kCelDagen> status{};
+    std::array<int, kCelDagen> eerste;  // item arriving on or covering the day, -1 none
+    std::array<int, kCelDagen> tweede;  // item covering or departing on the day, -1 none
+
+    RoomDayCells() { Leeg(); }
+    void Leeg()
+    {
+        soort.fill(celLeeg);
+        status.fill(0);
+        eerste.fill(-1);
+        tweede.fill(-1);
+    }
+};
+
+// Pointer highlight: 0 off, 1 header and cells, 2 header only.
+enum CursorModus { cursorUit = 0, cursorKopEnCellen = 1, cursorAlleenKop = 2 };
+
+struct BordToestand {
+    std::vector<brlib::stKamer> kamers;      // row r (after the header row) is kamers[r]
+    std::vector<brlib::stRes> items;         // new lines always at the end
+    std::vector<brlib::stExtraRes> extras;   // one per reservation among the items
+    std::vector<RoomDayCells> cellen;        // one per room
+
+    TDateTime startDatum = 0;  // first shown day, always the first day of a week
+    bool isoWeek = false;      // weeks run Monday..Sunday; otherwise Sunday..Saturday
+
+    JaarNr geselecteerd;       // selected reservation
+    JaarNr aangewezen;         // reservation under the pointer
+    int32_t geselecteerdeGroep = 0;
+    int wijzerKolom = -1;      // grid cell under the pointer, -1 none
+    int wijzerRij = -1;
+    int cursorHor = cursorKopEnCellen;
+    int cursorVert = cursorAlleenKop;
+
+    // New-reservation mode: the chosen row and dates of the header route, and dragging.
+    bool nieuwModus = false;
+    int nieuwRij = -1;                 // grid row, -1 none
+    TDateTime gekozenBegin = 0;        // chosen begin/end of a new reservation or period, 0 none
+    TDateTime gekozenEind = 0;
+    bool slepen = false;
+
+    // Move (0/1/2, with its source room and chosen line), period (0/1/2) and group (0/1/2) modes.
+    int verplaatsModus = 0;
+    int32_t bronKamer = 0;
+    int verplaatsItem = -1;
+    int periodeModus = 0;
+    int groepModus = 0;
+
+    int32_t updateCount = 0;   // RsvGetUpdateCount at the last load
+
+    // The row index of a room number, -1 when the room is not on the board.
+    int KamerIndex(int32_t kamerNr) const
+    {
+        for (size_t i = 0; i < kamers.size(); ++i)
+            if (kamers[i].kamerNr == kamerNr)
+                return static_cast<int>(i);
+        return -1;
+    }
+
+    const brlib::stExtraRes* ExtraVan(JaarNr sleutel) const
+    {
+        for (const brlib::stExtraRes& extra : extras)
+            if (extra.resSleutel == sleutel)
+                return &extra;
+        return nullptr;
+    }
+
+    bool HeeftNieuweRegels() const { return !items.empty() && items.back().nieuw; }
+};
+
+}  // namespace bord
