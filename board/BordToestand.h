@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "host/base/JaarNr.h"
@@ -83,9 +85,36 @@ struct BordToestand {
 
     int32_t updateCount = 0;   // RsvGetUpdateCount at the last load
 
+    // Lookups made per line: a room number to its row, a reservation key to its
+    // extra. BuildCells re-indexes the rooms and LoadItems the extras; whoever
+    // changes either list in between re-indexes it too. An index whose size no
+    // longer matches its list is ignored in favour of a scan.
+    std::unordered_map<int32_t, int> kamerRijen;
+    std::map<JaarNr, int> extraIndex;
+
+    void IndexeerKamers()
+    {
+        kamerRijen.clear();
+        for (size_t i = 0; i < kamers.size(); ++i)
+            kamerRijen.emplace(kamers[i].kamerNr, static_cast<int>(i));
+    }
+
+    void IndexeerExtras()
+    {
+        extraIndex.clear();
+        for (size_t i = 0; i < extras.size(); ++i)
+            extraIndex.emplace(extras[i].resSleutel, static_cast<int>(i));
+    }
+
     // The row index of a room number, -1 when the room is not on the board.
     int KamerIndex(int32_t kamerNr) const
     {
+        const auto hit = kamerRijen.find(kamerNr);
+        if (hit != kamerRijen.end() && hit->second < static_cast<int>(kamers.size()) &&
+            kamers[hit->second].kamerNr == kamerNr)
+            return hit->second;
+        if (kamerRijen.size() == kamers.size())
+            return -1;
         for (size_t i = 0; i < kamers.size(); ++i)
             if (kamers[i].kamerNr == kamerNr)
                 return static_cast<int>(i);
@@ -94,6 +123,12 @@ struct BordToestand {
 
     const brlib::stExtraRes* ExtraVan(JaarNr sleutel) const
     {
+        const auto hit = extraIndex.find(sleutel);
+        if (hit != extraIndex.end() && hit->second < static_cast<int>(extras.size()) &&
+            extras[hit->second].resSleutel == sleutel)
+            return &extras[hit->second];
+        if (extraIndex.size() == extras.size())
+            return nullptr;
         for (const brlib::stExtraRes& extra : extras)
             if (extra.resSleutel == sleutel)
                 return &extra;

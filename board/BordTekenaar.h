@@ -1,0 +1,38 @@
+#pragma once
+// Paints the board onto any QPainter from the state and the geometry: per cell
+// the background, grid lines with the week separator, header and room texts,
+// the bar parts with their group outline and the caption running across the
+// whole bar. The grid widget calls this from paintEvent only; nothing here
+// changes the state.
+
+#include <QPainter>
+
+#include "board/BordGeometrie.h"
+#include "board/BordKleuren.h"
+#include "board/BordToestand.h"
+
+namespace bord {
+
+class BordTekenaar {
+public:
+    // The painter's font at the time of painting is the board's font.
+    BordTekenaar(const BordToestand& toestand, const BordGeometrie& geometrie, const KleurTabel& tabel,
+                 TDateTime vandaag);
+
+    // One cell, in its rectangle of the geometry. Nothing when there are no rooms.
+    void TekenCel(QPainter& p, int kolom, int rij) const;
+    // Every cell with a pixel inside `gebied` (the whole grid when empty).
+    void TekenGrid(QPainter& p, const QRect& gebied = QRect()) const;
+
+private:
+    void TekenLijnen(QPainter& p, const QRect& cel, int kolom) const;
+    void TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int rij) const;
+    void TekenBalken(QPainter& p, const QRect& cel, int kolom, int rij) const;
+
+    const BordToestand& toestand_;
+    const BordGeometrie& geometrie_;
+    const KleurTabel& tabel_;
+    TDateTime vandaag_;
+};
+
+}  // namespace bord
