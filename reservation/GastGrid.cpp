@@ -1,0 +1,75 @@
+#include "reservation/GastGrid.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include "host/ui/GvlLayout.h"
+#include "host/ui/TGridView.h"
+
+namespace {
+const QString kLabel = QStringLiteral("label");
+const QString kData = QStringLiteral("data");
+constexpr int kRijHoogte = 20;
+constexpr int kMinDataBreedte = 60;
+}  // namespace
+
+GastGrid::GastGrid(TGridView& grid) : QObject(&grid), grid_(grid)
+{
+    grid_.SetIniDir(GvlPath() + QStringLiteral("/Tlr"));
+    grid_.CheckIniFileName(QStringLiteral("RsvResGeg.gvl"));
+    grid_.ZetRijHoogte(kRijHoogte);
+    grid_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_.installEventFilter(this);
+}
+
+void GastGrid::BouwRijen(const QStringList& labels)
+{
+    const QString leeg;
+    grid_.Execute([&] {
+        for (const QString& label : labels) {
+            grid_.FillNewCol(kLabel, &label);
+            grid_.FillNewCol(kData, &leeg);
+            grid_.EndGroup();
+        }
+    });
+    PasMatenAan();
+}
+
+void GastGrid::Toon(const QStringList& regels)
+{
+    for (int rij = 0; rij < grid_.RijAantal(); ++rij)
+        grid_.SetCellValue(kData, rij, rij < regels.size() ? regels[rij] : QString());
+    grid_.FocusRij(0, kData);
+}
+
+QStringList GastGrid::Waarden()
+{
+    // Leaving edit mode keeps what is typed in the open cell.
+    if (grid_.EditMode()) {
+        grid_.SetEditMode(false);
+        grid_.SetEditMode(true);
+    }
+    QStringList waarden;
+    for (int rij = 0; rij < grid_.RijAantal(); ++rij) {
+        QString waarde;
+        grid_.GetCellValue(kData, rij, &waarde);
+        waarden << waarde;
+    }
+    return waarden;
+}
+
+bool GastGrid::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == &grid_ && event->type() == QEvent::Resize)
+        PasMatenAan();
+    return QObject::eventFilter(object, event);
+}
+
+void GastGrid::PasMatenAan()
+{
+    const int kop = grid_.horizontalHeader()->sizeHint().height();
+    grid_.setMaximumHeight(kop + grid_.RijAantal() * kRijHoogte + 2 * grid_.frameWidth());
+    const int rest = grid_.viewport()->width() - grid_.KolomBreedte(kLabel);
+    grid_.ZetKolomBreedte(kData, qMax(kMinDataBreedte, rest));
+}
