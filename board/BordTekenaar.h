@@ -7,6 +7,7 @@
 
 #include <QPainter>
 
+#include "board/BordBalk.h"
 #include "board/BordGeometrie.h"
 #include "board/BordKleuren.h"
 #include "board/BordToestand.h"
@@ -28,6 +29,7 @@ private:
     void TekenLijnen(QPainter& p, const QRect& cel, int kolom) const;
     void TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int rij) const;
     void TekenBalken(QPainter& p, const QRect& cel, int kolom, int rij) const;
+    void TekenDeel(QPainter& p, const QRect& cel, int kolom, BalkDeel deel, int itemNr, int nibble) const;
 
     const BordToestand& toestand_;
     const BordGeometrie& geometrie_;

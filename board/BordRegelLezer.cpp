@@ -1,0 +1,88 @@
+#include "board/BordRegelLezer.h"
+
+#include "host/records/TekstLijst.h"
+#include "store/Bestanden.h"
+
+namespace bord {
+
+namespace {
+constexpr int kPerJaar = brlib::tfPerJaar;
+constexpr int kDagKeten = 1;  // the lines of one begin day in rsv_resrgl.dat
+}
+
+BordRegelLezer::BordRegelLezer(BordToestand& toestand)
+    : toestand_(toestand),
+      dagRgl_(Bestanden::DagRgl, kPerJaar, true, true),
+      rgl_(Bestanden::ResRgl, kPerJaar, true, true),
+      inCheck_(Bestanden::InCheck, kPerJaar, true, true),
+      hfd_(Bestanden::ResHfd, kPerJaar, true, true),
+      resGeg_(sizeof(brlib::DOS_tkst_dsk_strukt), Bestanden::ResGegTekst, kPerJaar, true, true),
+      resRel_(sizeof(brlib::DOS_tkst_dsk_strukt), Bestanden::ResRelTekst, kPerJaar, true, true)
+{
+}
+
+void BordRegelLezer::LeesDag(TDateTime d)
+{
+    const int32_t jaar = Jaar(d);
+    int32_t over = rgl_.RecordCount(jaar);
+    WIN_rsv_res_rgl rcd{};
+    for (int32_t nr = rgl_.EersteRecord(jaar, rcd, dagRgl_, DagNr(d), 0); nr != 0;
+         nr = rgl_.NextRecord(jaar, kDagKeten, rcd)) {
+        if (over-- <= 0)
+            GooiKettingLus(rgl_.Impl(), jaar, "NextRecord");
+        toestand_.items.push_back(Item(jaar, nr, rcd));
+        if (!toestand_.extraIndex.count(toestand_.items.back().resSleutel))
+            LeesExtra(toestand_.items.back().resSleutel);
+    }
+}
+
+brlib::stRes BordRegelLezer::Item(int32_t jaar, int32_t nr, const WIN_rsv_res_rgl& rcd)
+{
+    brlib::stRes item;
+    item.regelNr = nr;
+    item.resSleutel = JaarNr(jaar, rcd.hfdNr);
+    item.begin = rcd.BeginDatum();
+    item.eind = rcd.EindDatum();
+    item.kamerNr = rcd.kamerNr;
+    item.soort = rcd.soort;
+    item.personen = rcd.personen;
+    item.wijzigTeller = rcd.wijzigTeller;
+    item.verplaatstNaar = rcd.verplaatstNaar;
+    if (rcd.inCheckNr != 0)
+        LeesInCheck(jaar, rcd.inCheckNr, item.inCheck);
+    return item;
+}
+
+void BordRegelLezer::LeesInCheck(int32_t jaar, int32_t nr, brlib::stInCheck& inCheck)
+{
+    const WIN_rsv_incheck& rcd = inCheck_.Record(jaar, nr);
+    inCheck.sleutel = JaarNr(jaar, nr);
+    inCheck.wijzigTeller = rcd.wijzigTeller;
+    inCheck.inCheckTijd = rcd.InCheckDatum();
+    inCheck.uitgecheckt = rcd.uitgecheckt != 0;
+    inCheck.uitCheckTijd = rcd.UitCheckDatum();
+}
+
+void BordRegelLezer::LeesExtra(JaarNr sleutel)
+{
+    const WIN_rsv_res_hfd hfd = hfd_.Record(sleutel);
+    brlib::stExtraRes extra;
+    extra.resSleutel = sleutel;
+    extra.regels = Regels(sleutel.jaar, hfd);
+    extra.groepNr = hfd.groepNr;
+    extra.wijzigTeller = hfd.wijzigTeller;
+    toestand_.extraIndex.emplace(sleutel, static_cast<int>(toestand_.extras.size()));
+    toestand_.extras.push_back(std::move(extra));
+    metVoorReg_.push_back(hfd.eersteVoorReg != 0);
+}
+
+QStringList BordRegelLezer::Regels(int32_t jaar, const WIN_rsv_res_hfd& hfd)
+{
+    if (hfd.resGegTekst > 0)
+        return brlib::LeesTekstLijstFile(resGeg_, JaarNr(jaar, hfd.resGegTekst));
+    if (hfd.relWaardenTekst > 0)
+        return brlib::LeesTekstLijstFile(resRel_, JaarNr(jaar, hfd.relWaardenTekst));
+    return {};
+}
+
+}  // namespace bord

@@ -1,0 +1,45 @@
+#pragma once
+// Reads the lines hanging under one day of rsv_dagrgl.pnt into the board's
+// Items, and each reservation met for the first time into its Extras (header,
+// text lines, group and change counter). Opens its read-only caches once for
+// the whole load.
+
+#include <vector>
+
+#include "board/BordToestand.h"
+#include "host/records/RecordCacheImpl.h"
+#include "store/RecordCache.h"
+#include "store/WinRsvDagPnt.h"
+#include "store/WinRsvInCheck.h"
+#include "store/WinRsvResHfd.h"
+#include "store/WinRsvResRgl.h"
+
+namespace bord {
+
+class BordRegelLezer {
+public:
+    explicit BordRegelLezer(BordToestand& toestand);
+
+    // Appends the lines chained under day `d`. A chain longer than its file raises EBrRuntime.
+    void LeesDag(TDateTime d);
+
+    // Per extra (same order): the header names pre-registrations, so asking for them can pay off.
+    const std::vector<bool>& MetVoorRegistratie() const { return metVoorReg_; }
+
+private:
+    brlib::stRes Item(int32_t jaar, int32_t nr, const WIN_rsv_res_rgl& rcd);
+    void LeesInCheck(int32_t jaar, int32_t nr, brlib::stInCheck& inCheck);
+    void LeesExtra(JaarNr sleutel);
+    QStringList Regels(int32_t jaar, const WIN_rsv_res_hfd& hfd);
+
+    BordToestand& toestand_;
+    RecordCache<WIN_rsv_dagnr_rgl_pnt> dagRgl_;
+    RecordCache<WIN_rsv_res_rgl> rgl_;
+    RecordCache<WIN_rsv_incheck> inCheck_;
+    RecordCache<WIN_rsv_res_hfd> hfd_;
+    brlib::RecordCacheImpl resGeg_;
+    brlib::RecordCacheImpl resRel_;
+    std::vector<bool> metVoorReg_;
+};
+
+}  // namespace bord
