@@ -6,6 +6,8 @@
 #include "store/RecordCache.h"
 #include "store/RecordTekst.h"
 #include "store/WinRsvDagPnt.h"
+#include "store/WinRsvGroepHfd.h"
+#include "store/WinRsvGroepSub.h"
 #include "store/WinRsvInCheck.h"
 #include "store/WinRsvPersoon.h"
 #include "store/WinRsvResHfd.h"
@@ -72,6 +74,21 @@ WIN_rsv_res_rgl Regel(const BouwRes& res, const BouwRegel& r, int32_t resNr)
     return regel;
 }
 
+void ZetInGroep(JaarNr res, int32_t groepNr)
+{
+    RecordCache<WIN_rsv_groep_hfd> hfd(Bestanden::GroepHfd, tfEenBestand, false, false);
+    RecordCache<WIN_rsv_groep_sub> sub(Bestanden::GroepSub, tfEenBestand, false, false);
+    for (int32_t nr = hfd.RecordCount() + 1; nr <= groepNr; ++nr)
+        hfd.Store(nr, WIN_rsv_groep_hfd{});
+    WIN_rsv_groep_sub lid{};
+    lid.groepNr = groepNr;
+    lid.jaar = static_cast<uint16_t>(res.jaar);
+    lid.resNr = res.nr;
+    const int32_t nr = sub.GetFreeRecord();
+    sub.Store(nr, lid);
+    sub.VoegAchterKetting(nr, 0, hfd, groepNr, 0);
+}
+
 }  // namespace
 
 JaarNr Boek(const BouwRes& res)
@@ -96,6 +113,8 @@ JaarNr Boek(const BouwRes& res)
         ZorgVoorDag(dagRgl, jaar, regel.dagNr);
         rgl.VoegAchterKetting(jaar, nr, 1, dagRgl, regel.dagNr, 0);
     }
+    if (res.groepNr > 0)
+        ZetInGroep(JaarNr(jaar, resNr), res.groepNr);
     actie.Commit();
     return JaarNr(jaar, resNr);
 }
@@ -166,4 +185,14 @@ std::vector<int32_t> RegelNummers(JaarNr res)
     for (int32_t nr = rgl.EersteRecord(res.jaar, regel, hfd, res.nr, 0); nr != 0; nr = rgl.NextRecord(res.jaar, 0, regel))
         nummers.push_back(nr);
     return nummers;
+}
+
+void ZetAchteraan(JaarNr res, int32_t regelNr)
+{
+    RsvActie actie;
+    RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, tfPerJaar, false, false);
+    RecordCache<WIN_rsv_res_rgl> rgl(Bestanden::ResRgl, tfPerJaar, false, false);
+    rgl.NeemUitKetting(res.jaar, regelNr, 0, hfd, res.nr, 0);
+    rgl.VoegAchterKetting(res.jaar, regelNr, 0, hfd, res.nr, 0);
+    actie.Commit();
 }

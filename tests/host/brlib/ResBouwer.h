@@ -62,3 +62,6 @@ void VoorRegistreer(JaarNr res, int32_t kamer, const QStringList& regels, int32_
                     int32_t relatieKaart = 0);
 // The record numbers of the reservation's lines, in chain order.
 std::vector<int32_t> RegelNummers(JaarNr res);
+// Moves the line to the end of its reservation's chain, so that chain order
+// differs from record order.
+void ZetAchteraan(JaarNr res, int32_t regelNr);

@@ -14,7 +14,7 @@ protected:
     void TearDown() override
     {
         if (!beschadigd_) {
-            EXPECT_EQ(Bevindingen(), QString());
+            EXPECT_EQ(Bevindingen().toStdString(), "");
         }
     }
 
