@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "host/base/EBrRuntime.h"
+#include "host/records/Locks.h"
 #include "tests/host/brlib/ResBouwer.h"
 #include "tests/store/StoreTestHulp.h"
 #include "tests/support/TempAdmin.h"

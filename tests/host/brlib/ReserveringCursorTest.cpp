@@ -3,7 +3,6 @@
 // and the questions the forms ask of it.
 
 #include "host/brlib/ReserveringCursor.h"
-#include "host/records/Locks.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvResRgl.h"
