@@ -20,7 +20,7 @@ GastGrid::GastGrid(TGridView& grid) : QObject(&grid), grid_(grid)
     grid_.CheckIniFileName(QStringLiteral("RsvResGeg.gvl"));
     grid_.ZetRijHoogte(kRijHoogte);
     grid_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_.installEventFilter(this);
+    grid_.viewport()->installEventFilter(this);
 }
 
 void GastGrid::BouwRijen(const QStringList& labels)
@@ -33,7 +33,9 @@ void GastGrid::BouwRijen(const QStringList& labels)
             grid_.EndGroup();
         }
     });
-    PasMatenAan();
+    const int kop = grid_.horizontalHeader()->sizeHint().height();
+    grid_.setMaximumHeight(kop + grid_.RijAantal() * kRijHoogte + 2 * grid_.frameWidth());
+    PasDataBreedteAan();
 }
 
 void GastGrid::Toon(const QStringList& regels)
@@ -61,15 +63,14 @@ QStringList GastGrid::Waarden()
 
 bool GastGrid::eventFilter(QObject* object, QEvent* event)
 {
-    if (object == &grid_ && event->type() == QEvent::Resize)
-        PasMatenAan();
+    // The viewport also narrows when a scroll bar comes or goes.
+    if (object == grid_.viewport() && event->type() == QEvent::Resize)
+        PasDataBreedteAan();
     return QObject::eventFilter(object, event);
 }
 
-void GastGrid::PasMatenAan()
+void GastGrid::PasDataBreedteAan()
 {
-    const int kop = grid_.horizontalHeader()->sizeHint().height();
-    grid_.setMaximumHeight(kop + grid_.RijAantal() * kRijHoogte + 2 * grid_.frameWidth());
     const int rest = grid_.viewport()->width() - grid_.KolomBreedte(kLabel);
     grid_.ZetKolomBreedte(kData, qMax(kMinDataBreedte, rest));
 }

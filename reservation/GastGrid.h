@@ -24,7 +24,7 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    void PasMatenAan();
+    void PasDataBreedteAan();
 
     TGridView& grid_;
 };

@@ -9,6 +9,7 @@ TRadioGroup::TRadioGroup(const QString& naam, const QString& titel, const QStrin
 {
     setObjectName(naam);
     auto* kolom = new QVBoxLayout(this);
+    kolom->setSpacing(2);
     for (qsizetype i = 0; i < items.size(); ++i) {
         auto* knop = new QRadioButton(items[i], this);
         groep_->addButton(knop, static_cast<int>(i));

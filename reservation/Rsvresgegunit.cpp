@@ -1,13 +1,9 @@
 #include "reservation/Rsvresgegunit.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
-#include <QDateEdit>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 #include "host/base/MachineSettings.h"
@@ -17,25 +13,12 @@
 #include "reservation/GastGegevens.h"
 #include "reservation/GastGrid.h"
 #include "reservation/RadioGroup.h"
-#include "reservation/ResGegWidgets.h"
+#include "reservation/ResGegOpbouw.h"
+#include "reservation/ResGegPaginas.h"
 
 namespace {
 const QString kFormKey = QStringLiteral("form");
-constexpr int kTabHoogte = 30;
 constexpr int kTabHoogteStandAlone = 33;
-
-void ZetTabHoogte(QTabWidget& paginas, int hoogte)
-{
-    paginas.tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(hoogte));
-}
-
-QWidget* NieuwePagina(QTabWidget* paginas, const QString& naam, const QString& titel)
-{
-    auto* pagina = new QWidget(paginas);
-    pagina->setObjectName(naam);
-    paginas->addTab(pagina, titel);
-    return pagina;
-}
 }  // namespace
 
 TfrmRsvResGeg::TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool standAlone)
@@ -43,164 +26,12 @@ TfrmRsvResGeg::TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool 
 {
     // The design caption; it stays the title of the form's messages.
     SetCaption(QStringLiteral("Reserveringsgegevens"));
-    MaakBoven();
-    QLayout* keuzes = MaakKeuzes();
-    MaakPaginas();
-    MaakOnder();
-    auto* hoofd = new QVBoxLayout(this);
-    hoofd->addWidget(pnlBoven);
-    hoofd->addLayout(keuzes);
-    hoofd->addWidget(pgMain, 1);
-    hoofd->addWidget(pnlOnder);
-    setMinimumWidth(636);
-    resize(696, 572);
-}
-
-void TfrmRsvResGeg::MaakBoven()
-{
-    pnlBoven = new QWidget(this);
-    pnlBoven->setObjectName(QStringLiteral("pnlBoven"));
-    flblResBoekNr = NieuwWaardeLabel(pnlBoven, QStringLiteral("flblResBoekNr"));
-    flblRegDatum = NieuwWaardeLabel(pnlBoven, QStringLiteral("flblRegDatum"));
-    flblTotBedrag = NieuwWaardeLabel(pnlBoven, QStringLiteral("flblTotBedrag"), Qt::AlignRight);
-    flblStatus = NieuwWaardeLabel(pnlBoven, QStringLiteral("flblStatus"));
-    lblGroepNr = new QLabel(QStringLiteral("Groep:"), pnlBoven);
-    lblGroepNr->setObjectName(QStringLiteral("lblGroepNr"));
-    flblGroepNr = NieuwWaardeLabel(pnlBoven, QStringLiteral("flblGroepNr"));
-    auto* rooster = new QGridLayout(pnlBoven);
-    rooster->setContentsMargins(0, 0, 0, 0);
-    rooster->addWidget(new QLabel(QStringLiteral("Reserveringsnr:"), pnlBoven), 0, 0);
-    rooster->addWidget(flblResBoekNr, 0, 1);
-    rooster->addWidget(new QLabel(QStringLiteral("Geregistreerd op:"), pnlBoven), 1, 0);
-    rooster->addWidget(flblRegDatum, 1, 1);
-    rooster->addWidget(new QLabel(QStringLiteral("Totaal bedrag:"), pnlBoven), 0, 3);
-    rooster->addWidget(flblTotBedrag, 0, 4);
-    rooster->addWidget(new QLabel(QStringLiteral("Status:"), pnlBoven), 1, 3);
-    rooster->addWidget(flblStatus, 1, 4);
-    rooster->addWidget(lblGroepNr, 2, 3);
-    rooster->addWidget(flblGroepNr, 2, 4);
-    rooster->setColumnStretch(2, 1);
-}
-
-QLayout* TfrmRsvResGeg::MaakKeuzes()
-{
-    rdgrpResType = new TRadioGroup(QStringLiteral("rdgrpResType"), QStringLiteral("Type"),
-                                   {QStringLiteral("Reservering"), QStringLiteral("Optie"), QStringLiteral("Blokkade")},
-                                   this);
-    rdgrpZakPriv = new TRadioGroup(QStringLiteral("rdgrpZakPriv"), QStringLiteral("Zakelijk/prive"),
-                                   {QStringLiteral("Onbekend"), QStringLiteral("Zakelijk"), QStringLiteral("Prive")},
-                                   this);
-    rdgrpNat = new TRadioGroup(QStringLiteral("rdgrpNat"), QStringLiteral("Nationaliteit"),
-                               {QStringLiteral("Onbekend"), QStringLiteral("Nederlandse"), QStringLiteral("Buitenlandse")},
-                               this);
-    grpbxExtra = new QGroupBox(QStringLiteral("Extra"), this);
-    grpbxExtra->setObjectName(QStringLiteral("grpbxExtra"));
-    chkbxExtra1 = new QCheckBox(QStringLiteral("Ontbijt"), grpbxExtra);
-    chkbxExtra2 = new QCheckBox(QStringLiteral("Lunch"), grpbxExtra);
-    chkbxExtra3 = new QCheckBox(QStringLiteral("Diner"), grpbxExtra);
-    auto* extra = new QVBoxLayout(grpbxExtra);
-    int nr = 1;
-    for (QCheckBox* vak : {chkbxExtra1, chkbxExtra2, chkbxExtra3}) {
-        vak->setObjectName(QStringLiteral("chkbxExtra%1").arg(nr++));
-        extra->addWidget(vak);
-    }
-    extra->addStretch(1);
-    QBoxLayout* knoppen = nullptr;
-    pnlButtons = NieuwPaneel(this, QStringLiteral("pnlButtons"), knoppen, true);
-    btnInCheck = NieuweKnop(pnlButtons, QStringLiteral("btnInCheck"), QStringLiteral("In- en uitchecken"));
-    btnResAnnu = NieuweKnop(pnlButtons, QStringLiteral("btnResAnnu"), QStringLiteral("Reservering annuleren"));
-    btnDelUitGroep = NieuweKnop(pnlButtons, QStringLiteral("btnDelUitGroep"), QStringLiteral("Verwijder uit groep"));
-    for (QPushButton* knop : {btnInCheck, btnResAnnu, btnDelUitGroep}) {
-        knoppen->addWidget(knop);
-        knop->hide();
-    }
-    knoppen->addStretch(1);
-    auto* rij = new QHBoxLayout;
-    for (QWidget* groep : std::initializer_list<QWidget*>{rdgrpResType, rdgrpZakPriv, rdgrpNat, grpbxExtra})
-        rij->addWidget(groep);
-    rij->addStretch(1);
-    rij->addWidget(pnlButtons);
-    return rij;
-}
-
-void TfrmRsvResGeg::MaakPaginas()
-{
-    pgMain = new QTabWidget(this);
-    pgMain->setObjectName(QStringLiteral("pgMain"));
-    ZetTabHoogte(*pgMain, kTabHoogte);
-    tbRelatie = MaakRelatiePagina();
-    tbExtra = NieuwePagina(pgMain, QStringLiteral("tbExtra"), QStringLiteral("Extra"));
-    reExtra = new QPlainTextEdit(tbExtra);
-    reExtra->setObjectName(QStringLiteral("reExtra"));
-    (new QVBoxLayout(tbExtra))->addWidget(reExtra);
-    tbKamers = NieuwePagina(pgMain, QStringLiteral("tbKamers"), QStringLiteral("Kamers"));
-    gvKamers = new TGridView(tbKamers);
-    gvKamers->setObjectName(QStringLiteral("gvKamers"));
-    gvKamers->SetIniDir(GvlPath() + QStringLiteral("/Tlr"));
-    gvKamers->CheckIniFileName(QStringLiteral("RsvOvRes.gvl"));
-    gvKamers->KolomZichtbaar(QStringLiteral("opm"), true);
-    (new QVBoxLayout(tbKamers))->addWidget(gvKamers);
-    tbArtikel = NieuwePagina(pgMain, QStringLiteral("tbArtikel"), QStringLiteral("Producten"));
-}
-
-QWidget* TfrmRsvResGeg::MaakRelatiePagina()
-{
-    QWidget* pagina = NieuwePagina(pgMain, QStringLiteral("tbRelatie"), QStringLiteral("Relatie"));
-    QBoxLayout* info = nullptr;
-    pnlRelInfo = NieuwPaneel(pagina, QStringLiteral("pnlRelInfo"), info);
-    flblRelNr = NieuwWaardeLabel(pnlRelInfo, QStringLiteral("flblRelNr"), Qt::AlignRight);
-    flblRelNr->setAutoFillBackground(true);
-    btnSelRel = NieuweKnop(pnlRelInfo, QStringLiteral("btnSelRel"), QStringLiteral("Selecteer debiteur"));
-    btnVoorReg = NieuweKnop(pnlRelInfo, QStringLiteral("btnVoorReg"), QStringLiteral("Voor-registratie"));
-    btnVoorReg->setCheckable(true);
-    info->addWidget(new QLabel(QStringLiteral("Relatienummer:"), pnlRelInfo));
-    info->addWidget(flblRelNr);
-    info->addWidget(btnSelRel);
-    info->addStretch(1);
-    info->addWidget(btnVoorReg);
-    gvGrid = new TGridView(pagina);
-    gvGrid->setObjectName(QStringLiteral("gvGrid"));
+    BouwResGegControls(*this);
     gastGrid_ = new GastGrid(*gvGrid);
-    QBoxLayout* rij = nullptr;
-    QWidget* gridPaneel = NieuwPaneel(pagina, QStringLiteral("pnlGrid"), rij);
-    pnlVoorReg = new QWidget(gridPaneel);
-    pnlVoorReg->setObjectName(QStringLiteral("pnlVoorReg"));
-    pnlVoorReg->hide();
-    rij->addWidget(gvGrid, 1, Qt::AlignTop);
-    rij->addWidget(pnlVoorReg);
-    auto* kolom = new QVBoxLayout(pagina);
-    kolom->addWidget(pnlRelInfo);
-    kolom->addWidget(gridPaneel, 1);
-    return pagina;
-}
-
-void TfrmRsvResGeg::MaakOnder()
-{
-    QBoxLayout* rij = nullptr;
-    pnlOnder = NieuwPaneel(this, QStringLiteral("pnlOnder"), rij);
-    btnAfdrukken = NieuweKnop(pnlOnder, QStringLiteral("btnAfdrukken"), QStringLiteral("Afdrukken"));
-    btnEmail = NieuweKnop(pnlOnder, QStringLiteral("btnEmail"), QStringLiteral("E-mail"));
-    btnEdit = NieuweKnop(pnlOnder, QStringLiteral("btnEdit"), QStringLiteral("Wijzigen"));
-    QBoxLayout* eind = nullptr;
-    pnlEindDatum = NieuwPaneel(pnlOnder, QStringLiteral("pnlEindDatum"), eind);
-    dtpckEindDatum = new QDateEdit(pnlEindDatum);
-    dtpckEindDatum->setObjectName(QStringLiteral("dtpckEindDatum"));
-    dtpckEindDatum->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
-    btnMinEindDat = NieuweKnop(pnlEindDatum, QStringLiteral("btnMinEindDat"), QStringLiteral("-"));
-    btnPlusEindDat = NieuweKnop(pnlEindDatum, QStringLiteral("btnPlusEindDat"), QStringLiteral("+"));
-    eind->addWidget(new QLabel(QStringLiteral("Einddatum:"), pnlEindDatum));
-    eind->addWidget(dtpckEindDatum);
-    eind->addWidget(btnMinEindDat);
-    eind->addWidget(btnPlusEindDat);
-    btnOk = NieuweKnop(pnlOnder, QStringLiteral("btnOk"), QStringLiteral("OK"));
-    btnAnnuleren = NieuweKnop(pnlOnder, QStringLiteral("btnAnnuleren"), QStringLiteral("Annuleren"));
-    for (QWidget* deel : std::initializer_list<QWidget*>{btnAfdrukken, btnEmail, btnEdit})
-        rij->addWidget(deel);
-    rij->addStretch(1);
-    for (QWidget* deel : std::initializer_list<QWidget*>{pnlEindDatum, btnOk, btnAnnuleren})
-        rij->addWidget(deel);
     connect(btnOk, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
     connect(btnAnnuleren, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
+    setMinimumWidth(636);
+    resize(696, 572);
 }
 
 void TfrmRsvResGeg::ZetGegevens(const ResGegevens& gegevens, double totaalBedrag)
@@ -238,7 +69,7 @@ void TfrmRsvResGeg::ZetNieuweModus()
 {
     SetCaption(QStringLiteral("Invoeren reserveringsgegevens"));
     pgMain->setTabVisible(pgMain->indexOf(tbKamers), false);
-    // Products and the relation picker come with the stored reservation's edits.
+    // Products and the relation picker are not wired in here: page and button show, disabled.
     pgMain->setTabEnabled(pgMain->indexOf(tbArtikel), false);
     btnSelRel->setEnabled(false);
     btnSelRel->show();

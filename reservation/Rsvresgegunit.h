@@ -19,7 +19,6 @@ class QCheckBox;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
-class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -89,11 +88,6 @@ protected:
     void reject() override;
 
 private:
-    void MaakBoven();
-    QLayout* MaakKeuzes();
-    void MaakPaginas();
-    QWidget* MaakRelatiePagina();
-    void MaakOnder();
     void Laad();
     void ToonKeuzes();
     void ToonRelatieNr(int32_t relatieNr);
