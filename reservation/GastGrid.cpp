@@ -21,6 +21,10 @@ GastGrid::GastGrid(TGridView& grid) : QObject(&grid), grid_(grid)
     grid_.ZetRijHoogte(kRijHoogte);
     grid_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_.viewport()->installEventFilter(this);
+    connect(grid_.horizontalHeader(), &QHeaderView::sectionResized, this, [this](int kolom) {
+        if (kolom == grid_.GetKolomNummer(kLabel))
+            PasDataBreedteAan();
+    });
 }
 
 void GastGrid::BouwRijen(const QStringList& labels)

@@ -1,6 +1,7 @@
 // What the user sees of a new reservation's details form, and where it opens.
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -87,6 +88,23 @@ TEST_F(ResGegOpmaak, NewModeShowsOnlyWhatANewReservationCanUse)
             EXPECT_FALSE(verborgen->isVisible()) << verborgen->objectName().toStdString();
         EXPECT_TRUE(d.gvGrid->EditMode());
         EXPECT_FALSE(d.reExtra->isReadOnly());
+    });
+}
+
+TEST_F(ResGegOpmaak, TheValueColumnTakesWhatTheLabelColumnLeaves)
+{
+    TfrmRsvResGeg dlg(nullptr, nullptr, false);
+    Toon(dlg, [](TfrmRsvResGeg& d) {
+        TGridView& grid = *d.gvGrid;
+        const auto gevuld = [&] {
+            QCoreApplication::sendPostedEvents();
+            return grid.KolomBreedte(QStringLiteral("label")) + grid.KolomBreedte(QStringLiteral("data"));
+        };
+        EXPECT_EQ(gevuld(), grid.viewport()->width());
+        d.resize(900, 600);
+        EXPECT_EQ(gevuld(), grid.viewport()->width());
+        grid.ZetKolomBreedte(QStringLiteral("label"), 200);
+        EXPECT_EQ(gevuld(), grid.viewport()->width());
     });
 }
 
