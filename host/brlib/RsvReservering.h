@@ -51,7 +51,8 @@ public:
     // The latest begin among the lines that stay on their room: the begin a
     // new end date must come after. The reservation's begin when none moved.
     TDateTime GetBeginDatumGesplitst() const;
-    // Open and no room checked in yet: the reservation may still be cancelled or retyped.
+    // Open and no room checked in yet: the reservation may still be cancelled
+    // or retyped. Needs the lines read.
     bool IsVolledigOpenstaand() const;
     // Gives every line the description (else the code) of its room's type.
     void VulKamerTypes(const std::vector<stKamer>& kamers);
