@@ -33,7 +33,7 @@ std::vector<stRes> RegelLezer::Regels(JaarNr res, int32_t eerste, int32_t laatst
 {
     std::vector<stRes> regels;
     const int32_t aantal = c_->rgl.RecordCount(res.jaar);
-    int32_t vorige = 0;
+    int32_t gelezen = 0;  // the last line read
     for (int32_t nr = eerste; nr != 0;) {
         // Record 1 holds the free list; a link there, past the end, or round in a circle is damage.
         if (nr < 2 || nr > aantal || int32_t(regels.size()) >= aantal)
@@ -44,10 +44,10 @@ std::vector<stRes> RegelLezer::Regels(JaarNr res, int32_t eerste, int32_t laatst
         regels.push_back(RegelUitRecord(res, nr, rcd));
         if (inChecks)
             LeesInCheck(regels.back(), personen);
-        vorige = nr;
+        gelezen = nr;
         nr = rcd.volgende;
     }
-    if (vorige != laatste)
+    if (gelezen != laatste)
         Beschadigd(QStringLiteral("kamerregels"), res);
     return regels;
 }
