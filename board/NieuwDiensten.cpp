@@ -9,10 +9,7 @@ NieuwDiensten BordDiensten(BordToestand& bord, const BordKoppeling& koppeling)
 {
     NieuwDiensten diensten;
     diensten.gegevens = [koppeling](ResGegevens& gegevens, double totaal) {
-        koppeling.timer(false);
-        const bool bevestigd = VraagResGegevens(koppeling.form, koppeling.standAlone, gegevens, totaal);
-        koppeling.timer(true);
-        return bevestigd;
+        return VraagResGegevens(koppeling.form, koppeling.standAlone, gegevens, totaal);
     };
     diensten.registreer = [&bord, koppeling](const std::vector<brlib::stRes>& regels, const ResGegevens& gegevens,
                                              bool meerdere) {

@@ -1,6 +1,7 @@
 #pragma once
 // What the board form gives its new-reservation pane: the details dialog over
-// the board and the registration of the new lines.
+// the board and the registration of the new lines. The board's refresh timer
+// is off for as long as the mode lasts, so neither needs to pause it.
 
 #include <functional>
 
@@ -11,7 +12,6 @@ namespace bord {
 struct BordKoppeling {
     QWidget* form;                        // owner of the dialog; its caption titles the messages
     bool standAlone;
-    std::function<void(bool aan)> timer;  // the refresh timer, off while the dialog is open
     std::function<void()> gewijzigd;      // rebuild and repaint the board
     std::function<void()> verlaat;        // leave the mode
 };

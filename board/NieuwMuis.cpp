@@ -9,6 +9,17 @@
 
 namespace bord {
 
+BordPlek PlekVan(const CelTreffer& treffer, TDateTime startDatum)
+{
+    if (treffer.kolom < 0 || treffer.rij < 0)
+        return {};
+    const int kamer = treffer.rij - kKopRijen;
+    if (treffer.kolom < kVasteKolommen)
+        return kamer < 0 ? BordPlek{} : BordPlek{PlekSoort::Kamer, kamer, 0};
+    const TDateTime datum = startDatum + (treffer.kolom - kVasteKolommen);
+    return kamer < 0 ? BordPlek{PlekSoort::DagKop, -1, datum} : BordPlek{PlekSoort::Dag, kamer, datum};
+}
+
 bool NieuweReservering::MuisNeer(const BordPlek& plek)
 {
     if (!bord_.nieuwModus)

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "board/BordGeometrie.h"
 #include "board/BordToestand.h"
 #include "reservation/ResGegevens.h"
 
@@ -29,6 +30,9 @@ struct BordPlek {
     int rij = -1;         // index into kamers (Kamer, Dag)
     TDateTime datum = 0;  // the column's date (DagKop, Dag)
 };
+
+// What a pointer hit means to the mode.
+BordPlek PlekVan(const CelTreffer& treffer, TDateTime startDatum);
 
 // Steps of the header route.
 enum NieuwStap { stapGeen = -1, stapKamer = 0, stapBegin = 1, stapEind = 2, stapGekozen = 3 };

@@ -140,3 +140,20 @@ TEST_F(NieuwTest, UndoDropsThePendingLineFirstAndEndsAtStepZero)
     KopRoute(r103, ma, ma + 1);
     EXPECT_EQ(AantalNieuw(), 1u);
 }
+
+TEST(NieuwPlek, PointerHitsMapToRoomCellsDayHeadersAndDayCellsOfTheRightDate)
+{
+    const TDateTime start = EncodeDate(2027, 3, 1);
+    EXPECT_EQ(PlekVan({1, 0, false}, start).soort, PlekSoort::Geen);  // the corner
+    EXPECT_EQ(PlekVan({-1, 3, false}, start).soort, PlekSoort::Geen);
+    const BordPlek kamer = PlekVan({1, 3, false}, start);
+    EXPECT_EQ(kamer.soort, PlekSoort::Kamer);
+    EXPECT_EQ(kamer.rij, 2);
+    const BordPlek kop = PlekVan({2, 0, false}, start);
+    EXPECT_EQ(kop.soort, PlekSoort::DagKop);
+    EXPECT_EQ(kop.datum, start);
+    const BordPlek dag = PlekVan({22, 1, true}, start);
+    EXPECT_EQ(dag.soort, PlekSoort::Dag);
+    EXPECT_EQ(dag.rij, 0);
+    EXPECT_EQ(dag.datum, start + 20);
+}
