@@ -1,6 +1,7 @@
-// rsvdemo DIR: makes a small demo hotel in DIR (created when missing) through
-// the module's write paths. Refuses a directory that is not empty, so that it
-// never mixes demo data into an administration.
+// rsvdemo DIR: makes a small demo hotel in DIR (created when missing) with a
+// few weeks of bookings around today, through the module's write paths.
+// Refuses a directory that is not empty, so that it never mixes demo data into
+// an administration. rsvdemo stress ...: see Stress.h.
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -9,7 +10,9 @@
 #include "host/base/AdminDir.h"
 #include "host/base/HuidigeDatum.h"
 #include "host/ui/Messages.h"
+#include "tools/rsvdemo/DemoBoekingen.h"
 #include "tools/rsvdemo/DemoHotel.h"
+#include "tools/rsvdemo/Stress.h"
 
 namespace {
 
@@ -21,6 +24,15 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    // No one to click a message box: every message goes to stderr.
+    MsgResponderScope berichten([](const MsgRequest& bericht) {
+        Meld(bericht.titel + QStringLiteral(": ") + bericht.tekst);
+        return msg::idOK;
+    });
+    if (args.size() > 1 && args[1] == QLatin1String("stress"))
+        return StressRun(args.mid(2));
+    if (args.size() > 1 && args[1] == QLatin1String("stress-werkplek"))
+        return StressWerkplekRun(args.mid(2));
     if (args.size() != 2) {
         Meld(QStringLiteral("Gebruik: rsvdemo MAP (een lege of nog niet bestaande map)"));
         return 2;
@@ -36,12 +48,7 @@ int main(int argc, char** argv)
         return 1;
     }
     ZetAdminDir(map.absolutePath());
-    // No one to click a message box: every message goes to stderr.
-    MsgResponderScope berichten([](const MsgRequest& bericht) {
-        Meld(bericht.titel + QStringLiteral(": ") + bericht.tekst);
-        return msg::idOK;
-    });
-    if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()))
+    if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()) || !MaakDemoBoekingen(HuidigeDatum::Object().Huidige()))
         return 1;
     const QByteArray pad = QDir::toNativeSeparators(map.absolutePath()).toLocal8Bit();
     std::printf("Demo-administratie aangemaakt in %s\n", pad.constData());

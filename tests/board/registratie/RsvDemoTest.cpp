@@ -1,0 +1,121 @@
+// The demo's bookings and the stress run, as separate processes on a real
+// administration: what they leave must pass the integrity check, also after
+// workstations are killed in the middle of a booking.
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <random>
+#include <thread>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "host/base/HuidigeDatum.h"
+#include "host/records/Werkstation.h"
+#include "store/Bestanden.h"
+#include "store/RecordCache.h"
+#include "store/WinRsvGroepHfd.h"
+#include "store/WinRsvInCheck.h"
+#include "store/WinRsvResHfd.h"
+#include "store/WinRsvVoorReg.h"
+#include "tests/support/ProgrammaMap.h"
+
+namespace {
+
+std::unique_ptr<QProcess> Start(const char* programma, const QStringList& args)
+{
+    auto proces = std::make_unique<QProcess>();
+    proces->start(ProgrammaMap() + QLatin1Char('/') + QLatin1String(programma), args);
+    return proces;
+}
+
+std::unique_ptr<QProcess> Draai(const char* programma, const QStringList& args)
+{
+    auto proces = Start(programma, args);
+    proces->waitForFinished(180000);
+    return proces;
+}
+
+QStringList Stress(const QString& map, int werkplekken, int boekingen, int zaad)
+{
+    return {QStringLiteral("stress"), map, QStringLiteral("--workstations"), QString::number(werkplekken),
+            QStringLiteral("--bookings"), QString::number(boekingen), QStringLiteral("--seed"), QString::number(zaad)};
+}
+
+void VerwachtSchoon(const QString& map)
+{
+    auto controle = Draai("rsvcheck", {map});
+    EXPECT_EQ(controle->readAllStandardOutput(), QByteArray("OK\n"));
+    EXPECT_EQ(controle->exitCode(), 0);
+}
+
+}  // namespace
+
+TEST(RsvDemoBoekingen, TheDemoBooksEveryKindOfBarAroundToday)
+{
+    QTemporaryDir tijdelijk;
+    const QString map = tijdelijk.filePath(QStringLiteral("hotel"));
+    auto demo = Draai("rsvdemo", {map});
+    ASSERT_EQ(demo->exitCode(), 0) << demo->readAllStandardError().toStdString();
+    VerwachtSchoon(map);
+
+    brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(map));
+    const int jaar = Jaar(HuidigeDatum::Object().Huidige() - 10);
+    RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, brlib::tfPerJaar, true, true);
+    int soorten[3] = {};
+    int statussen[3] = {};
+    int voorRegs = 0;
+    for (int32_t j = jaar; j <= jaar + 1; ++j)
+        hfd.Scan(j, 1, [&](int32_t, int32_t, const WIN_rsv_res_hfd& kop) {
+            ++soorten[std::min<int>(kop.soort, 2)];
+            ++statussen[std::min<int>(kop.status, 2)];
+            voorRegs += kop.eersteVoorReg != 0;
+            return true;
+        });
+    EXPECT_GT(soorten[0], 5);
+    EXPECT_GE(soorten[1], 2);   // options
+    EXPECT_GE(soorten[2], 1);   // a blockade
+    EXPECT_GE(statussen[1], 2); // checked in
+    EXPECT_GE(statussen[2], 1); // checked out
+    EXPECT_EQ(voorRegs, 1);
+    RecordCache<WIN_rsv_groep_hfd> groep(Bestanden::GroepHfd, brlib::tfEenBestand, true, true);
+    EXPECT_EQ(groep.RecordCount(), 1);
+}
+
+TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidway)
+{
+    QTemporaryDir tijdelijk;
+    const QString map = tijdelijk.filePath(QStringLiteral("stress"));
+    auto eerste = Draai("rsvdemo", Stress(map, 3, 20, 7));
+    const QByteArray uitvoer = eerste->readAllStandardOutput();
+    ASSERT_EQ(eerste->exitCode(), 0) << uitvoer.toStdString() << eerste->readAllStandardError().toStdString();
+    EXPECT_TRUE(uitvoer.contains("afgebroken 0")) << uitvoer.toStdString();
+    EXPECT_FALSE(uitvoer.contains("opgeslagen 0,")) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.endsWith("OK\n")) << uitvoer.toStdString();
+
+    // Kill each workstation at a random moment of its bookings.
+    auto stress = Start("rsvdemo", Stress(map, 3, 2000, 8));
+    std::mt19937 gen(8);
+    std::vector<qint64> kinderen;
+    while (kinderen.size() < 3 && stress->waitForReadyRead(30000))
+        while (stress->canReadLine()) {
+            const QByteArray regel = stress->readLine();
+            if (regel.startsWith("werkplek "))
+                kinderen.push_back(regel.mid(9).trimmed().toLongLong());
+        }
+    ASSERT_EQ(kinderen.size(), 3u);
+    for (qint64 pid : kinderen) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(50, 400)(gen)));
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    }
+    ASSERT_TRUE(stress->waitForFinished(180000));
+    const QByteArray naKill = stress->readAll();
+    EXPECT_EQ(stress->exitCode(), 0) << naKill.toStdString();
+    EXPECT_TRUE(naKill.contains("afgebroken 3")) << naKill.toStdString();
+    VerwachtSchoon(map);
+
+    auto weer = Draai("rsvdemo", Stress(map, 2, 10, 9));
+    EXPECT_EQ(weer->exitCode(), 0) << weer->readAllStandardOutput().toStdString();
+    VerwachtSchoon(map);
+}
