@@ -1,0 +1,165 @@
+// Booking on a dense administration: the median time of one registration (lock,
+// check on disk, writes, durable commit) of one room and of a group of five,
+// the throughput of four processes booking at once, and the same check and
+// insert in SQLite measured in the same run.
+//
+// registratie_bench --werkplek DIR FIRST COUNT is one of the four processes.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "bench/registratie/BenchAdmin.h"
+#include "bench/registratie/SqliteBoeken.h"
+#include "host/base/AdminDir.h"
+
+namespace {
+
+constexpr int kEersteJaar = 2025;
+constexpr int kGroepBlok = 5;
+constexpr int kEnkeleKamers = 200;  // free rooms 0..199 for single bookings; then blocks of five for groups
+constexpr int kGroepBlokken = 40;
+constexpr int kNachten = 3;
+const TDateTime kVanaf = EncodeDate(kEersteJaar + 1, 1, 5);
+
+struct Omgeving {
+    QTemporaryDir map{QDir::tempPath() + QStringLiteral("/rsvbench-XXXXXX")};
+    std::unique_ptr<SqliteBoeken> sqlite;
+    int enkel = 0;  // bookings made so far, to give each a free slot
+    int groep = 0;
+    int proces = 0;
+};
+
+Omgeving& Admin()
+{
+    static Omgeving* omgeving = [] {
+        auto* o = new Omgeving;
+        ZetAdminDir(o->map.path());
+        const std::vector<Verblijf> verblijven = DrukkeVerblijven(kEersteJaar, 3);
+        if (!BoekVerblijven(verblijven))
+            std::fprintf(stderr, "De administratie kon niet worden gevuld.\n");
+        o->sqlite = std::make_unique<SqliteBoeken>(o->map.filePath(QStringLiteral("vergelijk.sqlite")));
+        o->sqlite->Vul(verblijven);
+        return o;
+    }();
+    return *omgeving;
+}
+
+// Slot n of `kamers` rooms per slot: the room offset and the begin date.
+std::pair<int, TDateTime> Plek(int n, int eersteKamer, int plekken, int kamers)
+{
+    return {eersteKamer + (n % plekken) * kamers, kVanaf + (kNachten + 1) * (n / plekken)};
+}
+
+void Mediaan(benchmark::State& state, std::vector<double>& ms)
+{
+    std::sort(ms.begin(), ms.end());
+    state.counters["mediaan_ms"] = ms.empty() ? 0 : ms[ms.size() / 2];
+}
+
+template <class Boek>
+void MeetBoekingen(benchmark::State& state, Boek boek)
+{
+    std::vector<double> ms;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        if (!boek())
+            state.SkipWithError("boeking geweigerd");
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    Mediaan(state, ms);
+}
+
+void BM_EenKamer(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    MeetBoekingen(state, [&] {
+        const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+        return BoekVrij(kamer, 1, begin, kNachten);
+    });
+}
+
+void BM_GroepVijfKamers(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    MeetBoekingen(state, [&] {
+        const auto [kamer, begin] = Plek(o.groep++, kEnkeleKamers, kGroepBlokken, kGroepBlok);
+        return BoekVrij(kamer, kGroepBlok, begin, kNachten);
+    });
+}
+
+void BM_SqliteEenKamer(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    MeetBoekingen(state, [&] {
+        const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+        return o.sqlite->Boek(kamer, 1, begin, kNachten);
+    });
+}
+
+void BM_SqliteGroepVijfKamers(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    MeetBoekingen(state, [&] {
+        const auto [kamer, begin] = Plek(o.groep++, kEnkeleKamers, kGroepBlokken, kGroepBlok);
+        return o.sqlite->Boek(kamer, kGroepBlok, begin, kNachten);
+    });
+}
+
+// Four processes, each on its own free rooms, book `per` rooms one by one.
+void BM_VierProcessen(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    const int per = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<QProcess>> processen;
+        for (int p = 0; p < 4; ++p) {
+            auto proces = std::make_unique<QProcess>();
+            const int eerste = kEnkeleKamers + kGroepBlokken * kGroepBlok + 100 * (o.proces++);
+            proces->start(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--werkplek"), o.map.path(), QString::number(eerste), QString::number(per)});
+            processen.push_back(std::move(proces));
+        }
+        for (auto& proces : processen)
+            if (!proces->waitForFinished(-1) || proces->exitCode() != 0)
+                state.SkipWithError("een proces kon niet alles boeken");
+    }
+    state.counters["boekingen_per_s"] =
+        benchmark::Counter(double(state.iterations()) * 4 * per, benchmark::Counter::kIsRate);
+}
+
+int Werkplek(const QStringList& args)
+{
+    ZetAdminDir(args[2]);
+    const int eerste = args[3].toInt();
+    for (int i = 0; i < args[4].toInt(); ++i)
+        if (!BoekVrij(eerste + i % 100, 1, kVanaf + (kNachten + 1) * (i / 100), kNachten))
+            return 1;
+    return 0;
+}
+
+}  // namespace
+
+BENCHMARK(BM_EenKamer)->Iterations(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroepVijfKamers)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VierProcessen)->Arg(100)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SqliteEenKamer)->Iterations(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteGroepVijfKamers)->Iterations(100)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "--werkplek")
+        return Werkplek(app.arguments());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The same booking in SQLite for comparison: in one transaction (rollback
+// journal, synchronous=FULL) check that the rooms are free, then insert the
+// reservation and its lines.
+
+#include <sqlite3.h>
+#include <QString>
+
+#include "bench/registratie/BenchAdmin.h"
+
+class SqliteBoeken {
+public:
+    explicit SqliteBoeken(const QString& pad);
+    ~SqliteBoeken();
+    SqliteBoeken(const SqliteBoeken&) = delete;
+    SqliteBoeken& operator=(const SqliteBoeken&) = delete;
+
+    // The dense stays, in one transaction.
+    void Vul(const std::vector<Verblijf>& verblijven);
+    // False when a room is taken (nothing is then inserted).
+    bool Boek(int32_t eersteKamer, int kamers, TDateTime begin, int nachten);
+
+private:
+    void Exec(const char* sql);
+    bool Vrij(int32_t kamer, TDateTime begin, TDateTime eind);
+    int64_t VoegKopToe(TDateTime begin, TDateTime eind);
+    void VoegRegelToe(int64_t kop, int32_t kamer, TDateTime begin, TDateTime eind);
+
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* vrij_ = nullptr;
+    sqlite3_stmt* kop_ = nullptr;
+    sqlite3_stmt* regel_ = nullptr;
+};
