@@ -67,7 +67,7 @@ void TekenGroepsRand(QPainter& p, const QRect& deel, BalkDeel soort, const QColo
 }
 
 void TekenTitelDeel(QPainter& p, const QRect& cel, BalkDeel deel, const TitelPlek& plek, int rijHoogte,
-                    const QString& titel)
+                    const QStaticText& titel)
 {
     const int breedte = cel.width();
     const int begin = cel.left() - (plek.kolom - plek.eersteKolom) * breedte + (plek.aankomst ? breedte / 2 : 0);
@@ -75,11 +75,16 @@ void TekenTitelDeel(QPainter& p, const QRect& cel, BalkDeel deel, const TitelPle
     QRect klem = cel;
     if (deel == BalkDeel::Vertrek)
         klem.setRight(cel.right() - (breedte / 2 + 2));
-    p.save();
-    p.setClipRect(klem);
-    p.drawText(QRect(begin, boven, cel.right() - begin + 1, cel.bottom() - boven + 1),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, titel);
-    p.restore();
+    // Saving the whole painter per caption is the dearest step of a full paint; only a caller's clip needs it.
+    const bool eigenKlem = p.hasClipping();
+    if (eigenKlem)
+        p.save();
+    p.setClipRect(klem, eigenKlem ? Qt::IntersectClip : Qt::ReplaceClip);
+    p.drawStaticText(begin, boven, titel);
+    if (eigenKlem)
+        p.restore();
+    else
+        p.setClipping(false);
 }
 
 }  // namespace bord

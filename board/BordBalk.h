@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 
 #include "board/BordToestand.h"
@@ -32,6 +33,6 @@ struct TitelPlek {
     bool aankomst;
 };
 void TekenTitelDeel(QPainter& p, const QRect& cel, BalkDeel deel, const TitelPlek& plek, int rijHoogte,
-                    const QString& titel);
+                    const QStaticText& titel);
 
 }  // namespace bord

@@ -21,18 +21,34 @@ BordRegelLezer::BordRegelLezer(BordToestand& toestand)
 {
 }
 
+const BordRegelLezer::JaarKoppen& BordRegelLezer::Koppen(int32_t jaar)
+{
+    auto [plek, nieuw] = jaren_.try_emplace(jaar);
+    if (nieuw) {
+        JaarKoppen& koppen = plek->second;
+        koppen.dagen.resize(dagRgl_.RecordCount(jaar));
+        koppen.dagen.resize(dagRgl_.Records(jaar, 1, static_cast<int32_t>(koppen.dagen.size()), koppen.dagen.data()));
+        koppen.regels = rgl_.RecordCount(jaar);
+    }
+    return plek->second;
+}
+
 void BordRegelLezer::LeesDag(TDateTime d)
 {
     const int32_t jaar = Jaar(d);
-    int32_t over = rgl_.RecordCount(jaar);
-    WIN_rsv_res_rgl rcd{};
-    for (int32_t nr = rgl_.EersteRecord(jaar, rcd, dagRgl_, DagNr(d), 0); nr != 0;
-         nr = rgl_.NextRecord(jaar, kDagKeten, rcd)) {
-        if (over-- <= 0)
+    const JaarKoppen& koppen = Koppen(jaar);
+    const size_t dag = DagNr(d);
+    int32_t nr = dag <= koppen.dagen.size() ? koppen.dagen[dag - 1].eerste : 0;
+    for (int32_t over = koppen.regels; nr != 0; --over) {
+        if (over <= 0)
             GooiKettingLus(rgl_.Impl(), jaar, "NextRecord");
+        // The cached record is only read until the next call on rgl_.
+        const WIN_rsv_res_rgl& rcd = rgl_.Record(jaar, nr);
+        const int32_t volgende = rcd.volgendeDag;
         toestand_.items.push_back(Item(jaar, nr, rcd));
         if (!toestand_.extraIndex.count(toestand_.items.back().resSleutel))
             LeesExtra(toestand_.items.back().resSleutel);
+        nr = volgende;
     }
 }
 
@@ -65,7 +81,7 @@ void BordRegelLezer::LeesInCheck(int32_t jaar, int32_t nr, brlib::stInCheck& inC
 
 void BordRegelLezer::LeesExtra(JaarNr sleutel)
 {
-    const WIN_rsv_res_hfd hfd = hfd_.Record(sleutel);
+    const WIN_rsv_res_hfd& hfd = hfd_.Record(sleutel);
     brlib::stExtraRes extra;
     extra.resSleutel = sleutel;
     extra.regels = Regels(sleutel.jaar, hfd);

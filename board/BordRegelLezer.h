@@ -2,8 +2,9 @@
 // Reads the lines hanging under one day of rsv_dagrgl.pnt into the board's
 // Items, and each reservation met for the first time into its Extras (header,
 // text lines, group and change counter). Opens its read-only caches once for
-// the whole load.
+// the whole load and reads a year's day pointers in one go.
 
+#include <unordered_map>
 #include <vector>
 
 #include "board/BordToestand.h"
@@ -27,6 +28,13 @@ public:
     const std::vector<bool>& MetVoorRegistratie() const { return metVoorReg_; }
 
 private:
+    // A year's day pointers and the size of its line file, read once.
+    struct JaarKoppen {
+        std::vector<WIN_rsv_dagnr_rgl_pnt> dagen;
+        int32_t regels = 0;
+    };
+    const JaarKoppen& Koppen(int32_t jaar);
+
     brlib::stRes Item(int32_t jaar, int32_t nr, const WIN_rsv_res_rgl& rcd);
     void LeesInCheck(int32_t jaar, int32_t nr, brlib::stInCheck& inCheck);
     void LeesExtra(JaarNr sleutel);
@@ -40,6 +48,7 @@ private:
     brlib::RecordCacheImpl resGeg_;
     brlib::RecordCacheImpl resRel_;
     std::vector<bool> metVoorReg_;
+    std::unordered_map<int32_t, JaarKoppen> jaren_;
 };
 
 }  // namespace bord

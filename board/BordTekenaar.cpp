@@ -13,13 +13,18 @@ namespace {
 constexpr TColor kLijn = 0xDDDDDD;
 constexpr TColor kWeekLijn = 0x444444;
 
+void ZetVet(QPainter& p, bool vet)
+{
+    if (p.font().bold() == vet)
+        return;
+    QFont font = p.font();
+    font.setBold(vet);
+    p.setFont(font);
+}
+
 void TekenTekst(QPainter& p, const QRect& rect, int uitlijning, const QString& tekst, bool vet)
 {
-    QFont font = p.font();
-    if (font.bold() != vet) {
-        font.setBold(vet);
-        p.setFont(font);
-    }
+    ZetVet(p, vet);
     p.drawText(rect, uitlijning, tekst);
 }
 
@@ -36,19 +41,15 @@ void BordTekenaar::TekenCel(QPainter& p, int kolom, int rij) const
     const QRect cel = geometrie_.CelRect(kolom, rij);
     if (toestand_.kamers.empty() || cel.isEmpty() || rij > static_cast<int>(toestand_.kamers.size()))
         return;
-    const QFont basis = p.font();
-    if (basis.bold()) {
-        QFont gewoon = basis;
-        gewoon.setBold(false);
-        p.setFont(gewoon);
-    }
+    const bool basisVet = p.font().bold();
+    ZetVet(p, false);
     p.fillRect(cel, QKleur(AchtergrondKleur(toestand_, kolom, rij, vandaag_)));
     TekenLijnen(p, cel, kolom);
     p.setPen(Qt::black);
     TekenVasteTekst(p, cel, kolom, rij);
     if (rij > 0 && kolom >= kVasteKolommen && rij <= static_cast<int>(toestand_.cellen.size()))
         TekenBalken(p, cel, kolom, rij);
-    p.setFont(basis);
+    ZetVet(p, basisVet);
 }
 
 void BordTekenaar::TekenGrid(QPainter& p, const QRect& gebied) const
@@ -117,7 +118,18 @@ void BordTekenaar::TekenDeel(QPainter& p, const QRect& cel, int kolom, BalkDeel 
     const int beginKolom = kVasteKolommen + DagIndex(toestand_.startDatum, std::min(item.begin, item.eind));
     const TitelPlek plek{kolom, std::max(beginKolom, kVasteKolommen), beginKolom >= kVasteKolommen};
     p.setPen(QKleur(TekstKleur(toestand_, item)));
-    TekenTitelDeel(p, cel, deel, plek, geometrie_.RijHoogte(), BalkTitel(toestand_, item));
+    TekenTitelDeel(p, cel, deel, plek, geometrie_.RijHoogte(), Titel(itemNr));
+}
+
+const QStaticText& BordTekenaar::Titel(int itemNr) const
+{
+    auto [plek, nieuw] = titels_.try_emplace(itemNr);
+    if (nieuw) {
+        plek->second.setText(BalkTitel(toestand_, toestand_.items[itemNr]));
+        plek->second.setTextFormat(Qt::PlainText);
+        plek->second.setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    return plek->second;
 }
 
 }  // namespace bord

@@ -3,9 +3,11 @@
 // the background, grid lines with the week separator, header and room texts,
 // the bar parts with their group outline and the caption running across the
 // whole bar. The grid widget calls this from paintEvent only; nothing here
-// changes the state.
+// changes the state. Make one per paint: it keeps the captions it laid out.
 
+#include <unordered_map>
 #include <QPainter>
+#include <QStaticText>
 
 #include "board/BordBalk.h"
 #include "board/BordGeometrie.h"
@@ -30,11 +32,14 @@ private:
     void TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int rij) const;
     void TekenBalken(QPainter& p, const QRect& cel, int kolom, int rij) const;
     void TekenDeel(QPainter& p, const QRect& cel, int kolom, BalkDeel deel, int itemNr, int nibble) const;
+    const QStaticText& Titel(int itemNr) const;
 
     const BordToestand& toestand_;
     const BordGeometrie& geometrie_;
     const KleurTabel& tabel_;
     TDateTime vandaag_;
+    // A bar's caption is laid out once and drawn in each of its cells.
+    mutable std::unordered_map<int, QStaticText> titels_;
 };
 
 }  // namespace bord

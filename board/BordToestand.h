@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -46,6 +45,14 @@ struct RoomDayCells {
         status.fill(0);
         eerste.fill(-1);
         tweede.fill(-1);
+    }
+};
+
+// Reservation keys as hash keys: the year in the high half, the number in the low.
+struct JaarNrHash {
+    size_t operator()(const JaarNr& s) const noexcept
+    {
+        return std::hash<uint64_t>()(uint64_t(uint32_t(s.jaar)) << 32 | uint32_t(s.nr));
     }
 };
 
@@ -90,7 +97,7 @@ struct BordToestand {
     // changes either list in between re-indexes it too. An index whose size no
     // longer matches its list is ignored in favour of a scan.
     std::unordered_map<int32_t, int> kamerRijen;
-    std::map<JaarNr, int> extraIndex;
+    std::unordered_map<JaarNr, int, JaarNrHash> extraIndex;
 
     void IndexeerKamers()
     {
@@ -102,6 +109,7 @@ struct BordToestand {
     void IndexeerExtras()
     {
         extraIndex.clear();
+        extraIndex.reserve(extras.size());
         for (size_t i = 0; i < extras.size(); ++i)
             extraIndex.emplace(extras[i].resSleutel, static_cast<int>(i));
     }
