@@ -70,7 +70,8 @@ const char* CachedFile::Chunk(int64_t index)
     if (size_t(index) >= chunks_.size())
         chunks_.resize(index + 1);
     if (!chunks_[index]) {
-        auto chunk = std::make_unique<char[]>(kChunkSize);
+        // Filled by the read and the memset below; zeroing it first doubles the cost of a cold walk.
+        auto chunk = std::make_unique_for_overwrite<char[]>(kChunkSize);
         const int64_t begin = index * kChunkSize;
         const int64_t wanted = std::clamp<int64_t>(diskSize_ - begin, 0, kChunkSize);
         const int64_t read = wanted > 0 ? werkstation_.Fs().Read(handle_, begin, chunk.get(), wanted) : 0;
