@@ -1,0 +1,162 @@
+// The board's load and paint on a hotel of 300 rooms booked back to back for
+// three years, against an indexed SQLite range query for the same lines.
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "bench/board/BenchAdmin.h"
+#include "board/BordCellen.h"
+#include "board/BordDatums.h"
+#include "board/BordLaden.h"
+#include "board/BordTekenaar.h"
+#include "host/base/AdminDir.h"
+
+namespace {
+
+constexpr int kKamers = 300;
+const TDateTime kVan = EncodeDate(2025, 1, 1);
+const TDateTime kTot = EncodeDate(2028, 1, 1);
+const TDateTime kStart = bord::WeekBegin(EncodeDate(2026, 6, 17), true);
+
+std::vector<BenchVerblijf>& Verblijven()
+{
+    static std::vector<BenchVerblijf> verblijven = MaakVerblijven(kKamers, kVan, kTot, 20260617);
+    return verblijven;
+}
+
+bord::BordToestand NieuwBord()
+{
+    bord::BordToestand t;
+    for (int k = 0; k < kKamers; ++k) {
+        brlib::stKamer kamer;
+        kamer.kamerNr = 101 + k;
+        kamer.omschr = QStringLiteral("Kamer %1").arg(101 + k);
+        t.kamers.push_back(kamer);
+    }
+    t.startDatum = kStart;
+    t.isoWeek = true;
+    return t;
+}
+
+void LoadItemsEnBuildCells(benchmark::State& state)
+{
+    bord::BordToestand t = NieuwBord();
+    for (auto _ : state) {
+        bord::LoadItems(t);
+        bord::BuildCells(t);
+        benchmark::DoNotOptimize(t.cellen.data());
+    }
+    state.counters["regels"] = static_cast<double>(t.items.size());
+}
+
+void TekenBord(benchmark::State& state)
+{
+    bord::BordToestand t = NieuwBord();
+    bord::LoadItems(t);
+    bord::BuildCells(t);
+    bord::MarkeerSelectie(t, t.items[t.items.size() / 2].resSleutel);
+    bord::BordGeometrie geometrie;
+    geometrie.ZetRaster(kKamers, 16);
+    geometrie.ZetClientGrootte(1920, 1080);
+    geometrie.PasDagKolommen();
+    const bord::KleurTabel tabel;
+    QImage beeld(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&beeld);
+        bord::BordTekenaar(t, geometrie, tabel, kStart + 3).TekenGrid(p);
+    }
+}
+
+// The same window as the board's day chains: lines arriving from start - 49 up to start + 49.
+class SqliteRegels {
+public:
+    explicit SqliteRegels(const QString& pad)
+    {
+        sqlite3_open(pad.toUtf8().constData(), &db_);
+        Voer("CREATE TABLE regel(nr INTEGER PRIMARY KEY, res INTEGER, kamer INTEGER, begin INTEGER,"
+             " eind INTEGER, soort INTEGER, incheck INTEGER)");
+        Voer("BEGIN");
+        sqlite3_stmt* in = nullptr;
+        sqlite3_prepare_v2(db_, "INSERT INTO regel VALUES(?,?,?,?,?,?,?)", -1, &in, nullptr);
+        int nr = 0;
+        for (const BenchVerblijf& v : Verblijven()) {
+            const int waarden[] = {++nr, nr, v.kamer, v.begin, v.eind, v.soort, v.ingecheckt ? nr : 0};
+            for (int i = 0; i < 7; ++i)
+                sqlite3_bind_int(in, i + 1, waarden[i]);
+            sqlite3_step(in);
+            sqlite3_reset(in);
+        }
+        sqlite3_finalize(in);
+        Voer("COMMIT");
+        Voer("CREATE INDEX regel_begin ON regel(begin)");
+        sqlite3_prepare_v2(db_, "SELECT nr, res, kamer, begin, eind, soort, incheck FROM regel"
+                                " WHERE begin >= ? AND begin < ?", -1, &vraag_, nullptr);
+    }
+    ~SqliteRegels()
+    {
+        sqlite3_finalize(vraag_);
+        sqlite3_close(db_);
+    }
+
+    void Lees(int start, std::vector<brlib::stRes>& regels)
+    {
+        regels.clear();
+        sqlite3_bind_int(vraag_, 1, start - bord::kLaadDagen);
+        sqlite3_bind_int(vraag_, 2, start + bord::kLaadDagen);
+        while (sqlite3_step(vraag_) == SQLITE_ROW) {
+            brlib::stRes item;
+            item.regelNr = sqlite3_column_int(vraag_, 0);
+            item.resSleutel = JaarNr(2026, sqlite3_column_int(vraag_, 1));
+            item.kamerNr = sqlite3_column_int(vraag_, 2);
+            item.begin = sqlite3_column_int(vraag_, 3);
+            item.eind = sqlite3_column_int(vraag_, 4);
+            item.soort = sqlite3_column_int(vraag_, 5);
+            item.inCheck.sleutel = JaarNr(2026, sqlite3_column_int(vraag_, 6));
+            regels.push_back(std::move(item));
+        }
+        sqlite3_reset(vraag_);
+    }
+
+private:
+    void Voer(const char* sql) { sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
+
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* vraag_ = nullptr;
+};
+
+void SqliteBereik(benchmark::State& state)
+{
+    const QTemporaryDir plek;
+    SqliteRegels db(plek.filePath(QStringLiteral("regels.db")));
+    std::vector<brlib::stRes> regels;
+    for (auto _ : state) {
+        db.Lees(static_cast<int>(kStart), regels);
+        benchmark::DoNotOptimize(regels.data());
+    }
+    state.counters["regels"] = static_cast<double>(regels.size());
+}
+
+BENCHMARK(LoadItemsEnBuildCells)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(TekenBord)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(SqliteBereik)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QTemporaryDir admin;
+    ZetAdminDir(admin.path());
+    SchrijfVerblijven(Verblijven());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
