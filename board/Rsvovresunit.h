@@ -1,10 +1,24 @@
 #pragma once
 // The planning board: rooms against days. Hosted through "rsv_ovres" and
 // OverzichtReserveringen; stand-alone (full screen) through RsvDlgReserveringsOverzicht.
+//
+// The form wires events to the board's model (BordToestand and the Bord*
+// units): it loads, navigates, selects and keeps itself current by polling the
+// update count every 3000 ms. Every handler that opens a dialog, re-initialises
+// or changes the shown period pauses that timer while it runs.
 
+#include "board/BordGeometrie.h"
+#include "board/BordInstellingen.h"
+#include "board/BordKleuren.h"
+#include "board/BordPanelen.h"
+#include "board/BordToestand.h"
 #include "frame/HostedForm.h"
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
+
+class BordGrid;
+class JaarNrDialog;
+class QTimer;
 
 class TfrmRsvOvRes : public THostedForm<TfrmRsvOvRes> {
     Q_OBJECT
@@ -13,8 +27,8 @@ public:
     TfrmRsvOvRes(QWidget* owner, TChildWindowManager* manager);
 
     // The first day to show; the board rounds it back to the start of its week when it shows.
-    TDateTime StartDatum() const { return startDatum_; }
-    void ZetStartDatum(TDateTime datum) { startDatum_ = datum; }
+    TDateTime StartDatum() const { return toestand_.startDatum; }
+    void ZetStartDatum(TDateTime datum) { toestand_.startDatum = datum; }
 
     // A check-in whose reservation the board opens when it shows; JaarNr(0, 0) for none.
     JaarNr StartInCheck() const { return startInCheck_; }
@@ -24,7 +38,78 @@ public:
     // start date. False when there is no host to ask.
     bool VraagInCheckNieuw(JaarNr reservering) const;
 
+    const bord::BordToestand& Toestand() const { return toestand_; }
+    const bord::BordGeometrie& Geometrie() const { return geometrie_; }
+
+    // Re-reads settings, rooms and lines and clears the selection; false, after
+    // telling the user, when there are no rooms.
+    bool InitBoard();
+    // Rebuilds the day cells when `herbouw` (data or selection changed), then repaints.
+    void Refresh(bool herbouw);
+    // Shows the week of `datum` with its lines, without a selection.
+    void GoToDate(TDateTime datum);
+    // Labels and highlighted bars of `sleutel`; JaarNr(0, 0) clears them.
+    void ShowSelected(JaarNr sleutel);
+    // Goes to the reservation, selects it and opens its check-in when `inCheck`
+    // is given; a cancelled reservation is refused with a warning.
+    void SelectReservation(JaarNr reservering, JaarNr inCheck);
+    // The check-in of the selected reservation at the room of `inCheck`.
+    void OpenDetails(JaarNr inCheck);
+    void SetTimer(bool aan);
+
+public slots:
+    // The refresh check: re-initialises when another workstation changed reservations.
+    void tmrUpdateTimer();
+
+protected:
+    void FormShow() override;
+    void FormClose(TCloseAction& action) override;
+    // Esc goes the way of Sluiten, so the close hooks run.
+    void reject() override { close(); }
+
 private:
-    TDateTime startDatum_;
+    // Stops the refresh timer for one handler; starts it again after, when it
+    // ran before and the board is still open.
+    class TimerPauze {
+    public:
+        explicit TimerPauze(TfrmRsvOvRes& form);
+        ~TimerPauze();
+        TimerPauze(const TimerPauze&) = delete;
+        TimerPauze& operator=(const TimerPauze&) = delete;
+
+    private:
+        TfrmRsvOvRes& form_;
+        bool liep_;
+    };
+
+    void MaakWidgets();
+    void Verbind();
+    void VerbindNavigatie();
+    void SetStartDate(TDateTime datum);
+    void LaadItems();
+    // Re-initialises and shows the selection again, as after a dialog on a bar.
+    void HerlaadMetSelectie();
+    void ZetRijKnoppen();
+    void SchuifRijen(int richting, bool pagina);
+    void ToonLegenda(bool zichtbaar);
+
+    void dgGridMouseMove(QPoint plek);
+    void dgGridMouseDown(QPoint plek);
+    void btnSelResClick();
+
+    bord::BordToestand toestand_;
+    bord::BordGeometrie geometrie_;
+    bord::KleurTabel kleuren_;
     JaarNr startInCheck_;
+
+    QWidget* pnlTab;
+    bord::BovenPaneel boven_;
+    BordGrid* dgGrid;
+    QWidget* pnlLegenda;
+    bord::GridKnoppen gridKnoppen_;
+    bord::OnderPaneel onder_;
+    bord::VerplaatsPaneel verplaatsen_;
+    QWidget* pnlNieuw;
+    JaarNrDialog* jrnrdlgRes;
+    QTimer* tmrUpdate;
 };

@@ -1,0 +1,141 @@
+// TfrmRsvOvRes: the pointer, the selection and opening a reservation.
+
+#include <QLabel>
+
+#include "board/BordCellen.h"
+#include "board/BordGrid.h"
+#include "board/Rsvovresunit.h"
+#include "frame/DialogFuncties.h"
+#include "host/base/EBrRuntime.h"
+#include "host/brlib/ReserveringCursor.h"
+#include "host/brlib/ResStatus.h"
+#include "host/ui/JaarNrDialog.h"
+#include "host/ui/Messages.h"
+
+namespace {
+constexpr TColor kGekozenKleur = 0xFFDDDD;
+
+// A label of the selection: its text on the selection colour, or empty on the button face.
+void ZetSelectieVeld(QLabel* veld, const QString& tekst)
+{
+    QPalette kleuren = veld->palette();
+    kleuren.setColor(QPalette::Window,
+                     tekst.isEmpty() ? veld->palette().color(QPalette::Button) : QKleur(kGekozenKleur));
+    veld->setPalette(kleuren);
+    veld->setText(tekst);
+}
+}  // namespace
+
+void TfrmRsvOvRes::ShowSelected(JaarNr sleutel)
+{
+    bord::MarkeerSelectie(toestand_, sleutel);
+    ZetSelectieVeld(boven_.flblResBoekNr, sleutel.IsLeeg() ? QString() : sleutel.String(2, 5));
+    const int32_t groep = toestand_.geselecteerdeGroep;
+    ZetSelectieVeld(boven_.flblGroepNr, groep != 0 ? QString::number(groep) : QString());
+}
+
+void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
+{
+    const TimerPauze pauze(*this);
+    const bord::CelTreffer cel = geometrie_.Raak(plek);
+    bool anders = cel.kolom != toestand_.wijzerKolom || cel.rij != toestand_.wijzerRij;
+    toestand_.wijzerKolom = cel.kolom;
+    toestand_.wijzerRij = cel.rij;
+    const int item = bord::ItemOnderWijzer(toestand_, cel.kolom, cel.rij, cel.rechts);
+    const JaarNr aangewezen = item >= 0 ? toestand_.items[item].resSleutel : JaarNr();
+    anders = anders || aangewezen != toestand_.aangewezen;
+    toestand_.aangewezen = aangewezen;
+    if (!aangewezen.IsLeeg() && aangewezen != toestand_.geselecteerd) {
+        toestand_.geselecteerd = aangewezen;
+        ShowSelected(aangewezen);
+        anders = true;
+    }
+    if (anders)
+        Refresh(false);
+    dgGrid->setCursor(aangewezen.IsLeeg() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+void TfrmRsvOvRes::dgGridMouseDown(QPoint plek)
+{
+    if (toestand_.nieuwModus)
+        return;
+    const TimerPauze pauze(*this);
+    // A press without a move before it (a touch screen) points first.
+    dgGridMouseMove(plek);
+    // A click on a bar leaves it selected; a click beside the bars drops the selection.
+    if (!toestand_.aangewezen.IsLeeg())
+        return;
+    toestand_.geselecteerd = JaarNr();
+    ShowSelected(JaarNr());
+    Refresh(false);
+}
+
+void TfrmRsvOvRes::SelectReservation(JaarNr reservering, JaarNr inCheck)
+{
+    const TimerPauze pauze(*this);
+    brlib::RsvReserveringCursorRandom cursor;
+    TDateTime begin = 0;
+    try {
+        const brlib::RsvReservering& res = cursor.At(reservering, 0);
+        if (res.status == brlib::rsGeannuleerd) {
+            WarningMsg(QStringLiteral("Kan boekingsnr. ") + res.boekNr +
+                           QStringLiteral(" niet weergeven omdat deze geannuleerd is."),
+                       Caption());
+            return;
+        }
+        begin = res.begin;
+    } catch (const EBrRuntime& fout) {
+        ErrorMsg(fout.Message(), Caption());
+        return;
+    }
+    GoToDate(begin);
+    toestand_.geselecteerd = reservering;
+    ShowSelected(reservering);
+    Refresh(false);
+    OpenDetails(inCheck);
+    HerlaadMetSelectie();
+}
+
+void TfrmRsvOvRes::OpenDetails(JaarNr inCheck)
+{
+    // Without a check-in there is only the reservation itself, which the selection shows.
+    if (inCheck.IsLeeg())
+        return;
+    const TimerPauze pauze(*this);
+    if (IsHosted()) {
+        VraagInCheckNieuw(toestand_.geselecteerd);
+        close();
+        return;
+    }
+    RsvDlgInUitChecken(toestand_.geselecteerd, toestand_.startDatum, this, inCheck);
+    GoToDate(toestand_.startDatum);
+}
+
+void TfrmRsvOvRes::HerlaadMetSelectie()
+{
+    if (!isVisible())
+        return;
+    const JaarNr gekozen = toestand_.geselecteerd;
+    const JaarNr aangewezen = toestand_.aangewezen;
+    if (!InitBoard()) {
+        close();
+        return;
+    }
+    toestand_.geselecteerd = gekozen;
+    toestand_.aangewezen = aangewezen;
+    ShowSelected(gekozen);
+    Refresh(false);
+}
+
+void TfrmRsvOvRes::btnSelResClick()
+{
+    const TimerPauze pauze(*this);
+    // With nothing selected the dialog starts in the shown year, whose count is its maximum.
+    const JaarNr waarde = toestand_.geselecteerd.IsLeeg() ? JaarNr(Jaar(toestand_.startDatum), 1)
+                                                          : toestand_.geselecteerd;
+    jrnrdlgRes->SetWaarde(waarde);
+    jrnrdlgRes->SetMaxAantal(brlib::GetReserveringCount(waarde.jaar));
+    if (jrnrdlgRes->Execute())
+        SelectReservation(jrnrdlgRes->Waarde(), JaarNr());
+    HerlaadMetSelectie();
+}

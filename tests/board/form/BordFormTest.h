@@ -1,0 +1,103 @@
+#pragma once
+// Shared by the board form tests: a temporary administration with rooms, a
+// private workstation settings directory, a fixed today (Tuesday 10 March
+// 2026), recorded messages and scripted modal dialogs, and the board shown
+// stand-alone as a user would open it.
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+
+#include "board/Rsvovresunit.h"
+#include "host/base/HuidigeDatum.h"
+#include "host/brlib/Kamer.h"
+#include "host/ui/ModalShow.h"
+#include "masterdata/KamerOpslag.h"
+#include "masterdata/KamerTypeOpslag.h"
+#include "tests/host/brlib/ResBouwer.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TempAdmin.h"
+#include "tests/support/TempWerkplek.h"
+
+class BordFormTest : public ::testing::Test {
+protected:
+    static constexpr int kJaar = 2026;
+
+    // Rooms 101, 102, ... of one type.
+    void MaakKamers(int aantal)
+    {
+        brlib::stKamerType type;
+        type.code = QStringLiteral("STD");
+        ASSERT_TRUE(SchrijfKamerType(type, kJaar));
+        for (int i = 0; i < aantal; ++i) {
+            brlib::stKamer kamer;
+            kamer.kamerNr = 101 + i;
+            kamer.omschr = QStringLiteral("Kamer %1").arg(101 + i);
+            kamer.kamerType = type;
+            ASSERT_TRUE(SchrijfKamer(kamer));
+        }
+    }
+
+    // A reservation of `nachten` nights from `begin` on `kamer`, guest `naam`.
+    static JaarNr Boek(TDateTime begin, int nachten, int32_t kamer, const char* naam, int32_t groep = 0)
+    {
+        BouwRes res;
+        res.begin = begin;
+        res.eind = begin + nachten;
+        res.groepNr = groep;
+        res.gast = QStringList{QString::fromLatin1(naam)};
+        BouwRegel regel;
+        regel.kamer = kamer;
+        res.regels.push_back(regel);
+        return ::Boek(res);
+    }
+
+    TfrmRsvOvRes& Open()
+    {
+        bord_ = std::make_unique<TfrmRsvOvRes>(nullptr, nullptr);
+        bord_->show();
+        QApplication::processEvents();
+        return *bord_;
+    }
+
+    template <class W = QWidget>
+    W* Deel(const char* naam) const
+    {
+        auto* w = bord_->findChild<W*>(QString::fromLatin1(naam));
+        EXPECT_NE(w, nullptr) << naam;
+        return w;
+    }
+    QString Tekst(const char* label) const { return Deel<QLabel>(label)->text(); }
+    void Klik(const char* knop) const { Deel<QAbstractButton>(knop)->click(); }
+
+    // The next modal show runs `script` on the form instead of a nested event loop.
+    void BijDialoog(std::function<int(TForm&)> script) { scripts_.push_back(std::move(script)); }
+    int Getoond() const { return getoond_; }
+
+    TempAdmin admin_;
+    TempWerkplek werkplek_;
+    HuidigeDatumVast vandaag_{EncodeDate(kJaar, 3, 10)};
+    ScriptedMessages berichten_;
+    std::unique_ptr<TfrmRsvOvRes> bord_;
+
+private:
+    int Speel(TForm& form)
+    {
+        ++getoond_;
+        if (scripts_.empty()) {
+            ADD_FAILURE() << "unexpected dialog " << form.Caption().toStdString();
+            return mrCancel;
+        }
+        auto script = std::move(scripts_.front());
+        scripts_.pop_front();
+        return script(form);
+    }
+
+    std::deque<std::function<int(TForm&)>> scripts_;
+    int getoond_ = 0;
+    ModalResponderScope dialogen_{[this](TForm& form) { return Speel(form); }};
+};

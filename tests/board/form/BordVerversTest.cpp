@@ -1,0 +1,82 @@
+// Keeping the board current: the refresh check against the update count, and a board without rooms.
+
+#include <QTimer>
+
+#include "host/records/Locks.h"
+#include "host/records/UpdateCount.h"
+#include "tests/board/form/BordFormTest.h"
+
+namespace {
+
+class BordVerversTest : public BordFormTest {
+protected:
+    void SetUp() override { MaakKamers(3); }
+
+    // Runs `f` as another workstation on the same administration.
+    template <class F>
+    void AlsTweede(F f)
+    {
+        brlib::WerkstationScope scope(tweede_);
+        f();
+    }
+
+    static void VerhoogUpdateCount()
+    {
+        brlib::RsvActie actie;
+        ASSERT_TRUE(actie.Locked());
+        brlib::RsvChangeUpdateCount();
+        actie.Commit();
+    }
+
+    std::shared_ptr<brlib::Werkstation> tweede_ = admin_.Second();
+};
+
+TEST_F(BordVerversTest, ABookingOnAnotherWorkstationShowsAtTheNextTickOnlyOnceTheCountChanged)
+{
+    const JaarNr eerste = Boek(EncodeDate(2026, 3, 10), 2, 101, "Jansen");
+    TfrmRsvOvRes& bord = Open();
+    EXPECT_TRUE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
+    EXPECT_EQ(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->interval(), 3000);
+    bord.ShowSelected(eerste);
+
+    // Written without announcing it: the board has no reason to read again.
+    JaarNr tweede;
+    AlsTweede([&] { tweede = Boek(EncodeDate(2026, 3, 12), 2, 102, "Bakker"); });
+    bord.tmrUpdateTimer();
+    EXPECT_EQ(bord.Toestand().ExtraVan(tweede), nullptr);
+    EXPECT_EQ(Tekst("flblResBoekNr"), QStringLiteral("26/00001"));
+
+    AlsTweede([] { VerhoogUpdateCount(); });
+    bord.tmrUpdateTimer();
+    EXPECT_NE(bord.Toestand().ExtraVan(tweede), nullptr);
+    EXPECT_EQ(Tekst("flblResBoekNr"), QString());
+    EXPECT_TRUE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
+
+    // Read once: the next tick with the same count leaves a new selection alone.
+    bord.ShowSelected(tweede);
+    bord.tmrUpdateTimer();
+    EXPECT_EQ(Tekst("flblResBoekNr"), QStringLiteral("26/00002"));
+}
+
+TEST_F(BordVerversTest, TheTimerStopsWithTheBoard)
+{
+    TfrmRsvOvRes& bord = Open();
+    bord.close();
+    EXPECT_FALSE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
+}
+
+class BordZonderKamersTest : public BordFormTest {};
+
+TEST_F(BordZonderKamersTest, ABoardWithoutRoomsSaysSoAndCloses)
+{
+    TfrmRsvOvRes& bord = Open();
+    QApplication::processEvents();
+    ASSERT_EQ(berichten_.Gezien().size(), 1u);
+    EXPECT_EQ(berichten_.Laatste().kind, MsgKind::Error);
+    EXPECT_EQ(berichten_.Laatste().tekst, QStringLiteral("Nog geen kamers gedefinieerd!"));
+    EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Reserveringen"));
+    EXPECT_FALSE(bord.isVisible());
+    EXPECT_FALSE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
+}
+
+}  // namespace
