@@ -55,28 +55,35 @@ JaarNr ReserveringSchrijver::SchrijfReservering(const std::vector<const brlib::s
 {
     const TDateTime begin = regels.front()->begin;
     const JaarNr sleutel(Jaar(begin), hfd_.RecordCount(Jaar(begin)) + 1);
-    hfd_.Store(sleutel, Kop(regels, gegevens, sleutel.nr, aantalRegels, groepNr));
+    WIN_rsv_res_hfd kop = NieuweKop(regels, gegevens, aantalRegels, groepNr);
+    SchrijfTeksten(kop, gegevens, sleutel);
+    hfd_.Store(sleutel, kop);
     hfd_.VoegAchterKetting(sleutel.jaar, sleutel.nr, 0, dagHfd_, DagNr(begin), 0);
     for (const brlib::stRes* regel : regels)
         SchrijfRegel(*regel, gegevens.vlaggen[0], sleutel);
     return sleutel;
 }
 
-WIN_rsv_res_hfd ReserveringSchrijver::Kop(const std::vector<const brlib::stRes*>& regels,
-                                          const ResGegevens& gegevens, int32_t resNr, int aantalRegels,
-                                          int32_t groepNr)
+void ReserveringSchrijver::SchrijfTeksten(WIN_rsv_res_hfd& kop, const ResGegevens& gegevens,
+                                          const JaarNr& reservering)
+{
+    const JaarNr nieuweLijst(reservering.jaar, 0);
+    const int32_t r = reservering.nr;
+    if (gegevens.relatieLabels.isEmpty()) {
+        kop.resGegTekst = brlib::SchrijfTekstLijstFile(gegTekst_, nieuweLijst, gegevens.gastRegels, r);
+    } else {
+        kop.relLabelsTekst = brlib::SchrijfTekstLijstFile(relTekst_, nieuweLijst, gegevens.relatieLabels, r);
+        kop.relWaardenTekst = brlib::SchrijfTekstLijstFile(relTekst_, nieuweLijst, gegevens.relatieWaarden, r);
+    }
+    kop.resExtTekst = brlib::SchrijfTekstLijstFile(extTekst_, nieuweLijst, gegevens.extraRegels, r);
+}
+
+WIN_rsv_res_hfd ReserveringSchrijver::NieuweKop(const std::vector<const brlib::stRes*>& regels,
+                                                const ResGegevens& gegevens, int aantalRegels, int32_t groepNr)
 {
     const TDateTime begin = regels.front()->begin;
-    const JaarNr nieuweLijst(Jaar(begin), 0);
     WIN_rsv_res_hfd kop{};
     kop.ZetRegDatum(Nu());
-    if (gegevens.relatieLabels.isEmpty()) {
-        kop.resGegTekst = brlib::SchrijfTekstLijstFile(gegTekst_, nieuweLijst, gegevens.gastRegels, resNr);
-    } else {
-        kop.relLabelsTekst = brlib::SchrijfTekstLijstFile(relTekst_, nieuweLijst, gegevens.relatieLabels, resNr);
-        kop.relWaardenTekst = brlib::SchrijfTekstLijstFile(relTekst_, nieuweLijst, gegevens.relatieWaarden, resNr);
-    }
-    kop.resExtTekst = brlib::SchrijfTekstLijstFile(extTekst_, nieuweLijst, gegevens.extraRegels, resNr);
     kop.relatieNr = gegevens.relatieNr;
     kop.relatieNr2 = gegevens.relatieNr2;
     kop.ZetBeginDatum(begin);

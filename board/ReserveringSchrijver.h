@@ -37,8 +37,10 @@ public:
     void VoegToeAanGroep(int32_t groepNr, const JaarNr& reservering);
 
 private:
-    WIN_rsv_res_hfd Kop(const std::vector<const brlib::stRes*>& regels, const ResGegevens& gegevens, int32_t resNr,
-                        int aantalRegels, int32_t groepNr);
+    static WIN_rsv_res_hfd NieuweKop(const std::vector<const brlib::stRes*>& regels, const ResGegevens& gegevens,
+                                     int aantalRegels, int32_t groepNr);
+    // Guest data (or the relation card's labels and values) and the extra text.
+    void SchrijfTeksten(WIN_rsv_res_hfd& kop, const ResGegevens& gegevens, const JaarNr& reservering);
     void SchrijfRegel(const brlib::stRes& regel, int soort, const JaarNr& reservering);
 
     RecordCache<WIN_rsv_res_hfd> hfd_;
