@@ -14,13 +14,13 @@ constexpr int kRijHoogte = 20;
 constexpr int kMinDataBreedte = 60;
 }  // namespace
 
-GastGrid::GastGrid(TGridView& grid) : QObject(&grid), grid_(grid)
+GastGrid::GastGrid(TGridView& grid) : QObject(&grid), grid_(grid), viewport_(grid.viewport())
 {
     grid_.SetIniDir(GvlPath() + QStringLiteral("/Tlr"));
     grid_.CheckIniFileName(QStringLiteral("RsvResGeg.gvl"));
     grid_.ZetRijHoogte(kRijHoogte);
     grid_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     connect(grid_.horizontalHeader(), &QHeaderView::sectionResized, this, [this](int kolom) {
         if (kolom == grid_.GetKolomNummer(kLabel))
             PasDataBreedteAan();
@@ -67,8 +67,10 @@ QStringList GastGrid::Waarden()
 
 bool GastGrid::eventFilter(QObject* object, QEvent* event)
 {
-    // The viewport also narrows when a scroll bar comes or goes.
-    if (object == grid_.viewport() && event->type() == QEvent::Resize)
+    // The viewport also narrows when a scroll bar comes or goes. The grid is
+    // not asked for its viewport here: the viewport still has events while the
+    // grid is being destroyed.
+    if (event->type() == QEvent::Resize && object == viewport_)
         PasDataBreedteAan();
     return QObject::eventFilter(object, event);
 }

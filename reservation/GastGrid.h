@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+class QWidget;
 class TGridView;
 
 class GastGrid : public QObject {
@@ -27,4 +28,5 @@ private:
     void PasDataBreedteAan();
 
     TGridView& grid_;
+    QWidget* viewport_;
 };
