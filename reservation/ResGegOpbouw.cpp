@@ -76,7 +76,8 @@ void MaakKnoppenPaneel(TfrmRsvResGeg& f)
     f.pnlButtons = NieuwPaneel(&f, QStringLiteral("pnlButtons"), knoppen, true);
     f.btnInCheck = NieuweKnop(f.pnlButtons, QStringLiteral("btnInCheck"), QStringLiteral("In- en uitchecken"));
     f.btnResAnnu = NieuweKnop(f.pnlButtons, QStringLiteral("btnResAnnu"), QStringLiteral("Reservering annuleren"));
-    f.btnDelUitGroep = NieuweKnop(f.pnlButtons, QStringLiteral("btnDelUitGroep"), QStringLiteral("Verwijder uit groep"));
+    f.btnDelUitGroep =
+        NieuweKnop(f.pnlButtons, QStringLiteral("btnDelUitGroep"), QStringLiteral("Verwijder uit groep"));
     for (QPushButton* knop : {f.btnInCheck, f.btnResAnnu, f.btnDelUitGroep}) {
         knoppen->addWidget(knop);
         knop->hide();
