@@ -73,10 +73,10 @@ void TfrmRsvOvRes::MaakWidgets()
     tmrUpdate->setInterval(3000);
 
     // Their forms and modes are not on the board yet: disabled rather than doing nothing.
-    for (QWidget* knop : {static_cast<QWidget*>(onder_.btnNieuw), static_cast<QWidget*>(onder_.btnVerplaatsen),
-                          static_cast<QWidget*>(onder_.btnPerWzg), static_cast<QWidget*>(onder_.btnGroepWijzigen),
-                          static_cast<QWidget*>(onder_.btnOverzicht), static_cast<QWidget*>(onder_.btnSettings),
-                          static_cast<QWidget*>(boven_.btnZoeken)})
+    const std::initializer_list<QWidget*> nogNiet = {onder_.btnNieuw, onder_.btnVerplaatsen, onder_.btnPerWzg,
+                                                     onder_.btnGroepWijzigen, onder_.btnOverzicht,
+                                                     onder_.btnSettings, boven_.btnZoeken};
+    for (QWidget* knop : nogNiet)
         knop->setEnabled(false);
 }
 
