@@ -26,32 +26,32 @@ TEST_F(RegistratieTest, MondayToThursdayIsOneReservationOfThreeNightsUnderMonday
     EXPECT_EQ(r.updateCount, brlib::RsvGetUpdateCount());
 
     const WIN_rsv_res_hfd kop = Kop(JaarNr(2026, 1));
-    EXPECT_EQ(kop.status, 0);
+    EXPECT_EQ(+kop.status, 0);
     EXPECT_EQ(DateOf(kop.RegDatum()), EncodeDate(2026, 2, 20));
-    EXPECT_EQ(kop.BeginDatum(), maandag_);
-    EXPECT_EQ(kop.EindDatum(), maandag_ + 3);
-    EXPECT_EQ(kop.dagNr, DagNr(maandag_));
-    EXPECT_EQ(kop.aantalRegels, 1);
-    EXPECT_EQ(kop.totaalBedrag, 195.0);
-    EXPECT_EQ(kop.wijzigTeller, 1);
-    EXPECT_EQ(kop.soort, 1);
-    EXPECT_EQ(kop.nationaliteit, 2);
-    EXPECT_EQ(kop.zakelijk, 1);
-    EXPECT_EQ(kop.extra[2], 1);
-    EXPECT_EQ(kop.extra[9], 7);
-    EXPECT_EQ(kop.relatieNr, 4711);
-    EXPECT_EQ(kop.groepNr, 0);
+    EXPECT_EQ(+kop.BeginDatum(), maandag_);
+    EXPECT_EQ(+kop.EindDatum(), maandag_ + 3);
+    EXPECT_EQ(+kop.dagNr, DagNr(maandag_));
+    EXPECT_EQ(+kop.aantalRegels, 1);
+    EXPECT_EQ(+kop.totaalBedrag, 195.0);
+    EXPECT_EQ(+kop.wijzigTeller, 1);
+    EXPECT_EQ(+kop.soort, 1);
+    EXPECT_EQ(+kop.nationaliteit, 2);
+    EXPECT_EQ(+kop.zakelijk, 1);
+    EXPECT_EQ(+kop.extra[2], 1);
+    EXPECT_EQ(+kop.extra[9], 7);
+    EXPECT_EQ(+kop.relatieNr, 4711);
+    EXPECT_EQ(+kop.groepNr, 0);
     EXPECT_EQ(brlib::LeesTekstLijstFile(Bestanden::ResGegTekst, JaarNr(2026, kop.resGegTekst)), gegevens.gastRegels);
     EXPECT_EQ(brlib::LeesTekstLijstFile(Bestanden::ResExtTekst, JaarNr(2026, kop.resExtTekst)),
               gegevens.extraRegels);
-    EXPECT_EQ(kop.relLabelsTekst, 0);
+    EXPECT_EQ(+kop.relLabelsTekst, 0);
 
     const std::vector<WIN_rsv_res_rgl> regels = RegelsVan(JaarNr(2026, 1));
     ASSERT_EQ(regels.size(), 1u);
-    EXPECT_EQ(regels[0].kamerNr, 101);
-    EXPECT_EQ(regels[0].EindDatum() - regels[0].BeginDatum(), 3);
-    EXPECT_EQ(regels[0].soort, 1);
-    EXPECT_EQ(regels[0].personen, 2);
+    EXPECT_EQ(+regels[0].kamerNr, 101);
+    EXPECT_EQ(+regels[0].EindDatum() - regels[0].BeginDatum(), 3);
+    EXPECT_EQ(+regels[0].soort, 1);
+    EXPECT_EQ(+regels[0].personen, 2);
     EXPECT_STREQ(regels[0].tariefCode, "Arrangement met ontb");
     EXPECT_STREQ(regels[0].tariefTekst2, "Standaard");
 
@@ -73,7 +73,7 @@ TEST_F(RegistratieTest, ARelationCardKeepsItsLabelsAndValuesInsteadOfGuestLines)
     const bord::RegistratieResultaat r = Boek({Regel(101, maandag_, maandag_ + 1)}, false, gegevens);
     ASSERT_TRUE(r.opgeslagen);
     const WIN_rsv_res_hfd kop = Kop(r.reserveringen[0]);
-    EXPECT_EQ(kop.resGegTekst, 0);
+    EXPECT_EQ(+kop.resGegTekst, 0);
     EXPECT_EQ(brlib::LeesTekstLijstFile(Bestanden::ResRelTekst, JaarNr(2026, kop.relLabelsTekst)),
               gegevens.relatieLabels);
     EXPECT_EQ(brlib::LeesTekstLijstFile(Bestanden::ResRelTekst, JaarNr(2026, kop.relWaardenTekst)),
@@ -94,13 +94,13 @@ TEST_F(RegistratieTest, ThreeRoomsAsAGroupGetConsecutiveNumbersInOneNewGroup)
     const double bedragen[] = {100, 120.5, 80};
     for (size_t i = 0; i < 3; ++i) {
         const WIN_rsv_res_hfd kop = Kop(r.reserveringen[i]);
-        EXPECT_EQ(kop.groepNr, 1);
-        EXPECT_EQ(kop.aantalRegels, 3);  // the registration's line count, also with one line each
-        EXPECT_EQ(kop.totaalBedrag, bedragen[i]);
+        EXPECT_EQ(+kop.groepNr, 1);
+        EXPECT_EQ(+kop.aantalRegels, 3);  // the registration's line count, also with one line each
+        EXPECT_EQ(+kop.totaalBedrag, bedragen[i]);
         ASSERT_EQ(RegelsVan(r.reserveringen[i]).size(), 1u);
-        EXPECT_EQ(RegelsVan(r.reserveringen[i])[0].kamerNr, 101 + int(i));
+        EXPECT_EQ(+RegelsVan(r.reserveringen[i])[0].kamerNr, 101 + int(i));
     }
-    EXPECT_EQ(Kop(JaarNr(2026, 1)).groepNr, 0);
+    EXPECT_EQ(+Kop(JaarNr(2026, 1)).groepNr, 0);
 
     RecordCache<WIN_rsv_groep_sub> sub(Bestanden::GroepSub, brlib::tfEenBestand, true, true);
     RecordCache<WIN_rsv_groep_hfd> groep(Bestanden::GroepHfd, brlib::tfEenBestand, true, true);
@@ -108,9 +108,9 @@ TEST_F(RegistratieTest, ThreeRoomsAsAGroupGetConsecutiveNumbersInOneNewGroup)
     std::vector<int32_t> leden;
     WIN_rsv_groep_sub lid{};
     for (int32_t nr = sub.EersteRecord(lid, groep, 1, 0); nr != 0 && leden.size() < 10; nr = sub.NextRecord(0, lid)) {
-        EXPECT_EQ(lid.groepNr, 1);
-        EXPECT_EQ(lid.jaar, 2026);
-        leden.push_back(lid.resNr);
+        EXPECT_EQ(+lid.groepNr, 1);
+        EXPECT_EQ(+lid.jaar, 2026);
+        leden.push_back(int32_t{lid.resNr});  // a copy: the field is packed
     }
     EXPECT_EQ(leden, (std::vector<int32_t>{2, 3, 4}));
 }
@@ -123,12 +123,12 @@ TEST_F(RegistratieTest, TwoRoomsWithoutTheGroupOptionAreOneReservationWithTwoLin
     ASSERT_EQ(r.reserveringen.size(), 1u);
     EXPECT_EQ(r.groepNr, 0);
     const WIN_rsv_res_hfd kop = Kop(r.reserveringen[0]);
-    EXPECT_EQ(kop.aantalRegels, 2);
-    EXPECT_EQ(kop.totaalBedrag, 500.67);
+    EXPECT_EQ(+kop.aantalRegels, 2);
+    EXPECT_EQ(+kop.totaalBedrag, 500.67);
     const std::vector<WIN_rsv_res_rgl> regels = RegelsVan(r.reserveringen[0]);
     ASSERT_EQ(regels.size(), 2u);
-    EXPECT_EQ(regels[0].kamerNr, 201);
-    EXPECT_EQ(regels[1].kamerNr, 202);
+    EXPECT_EQ(+regels[0].kamerNr, 201);
+    EXPECT_EQ(+regels[1].kamerNr, 202);
     EXPECT_EQ((Dagketting<WIN_rsv_res_rgl, WIN_rsv_dagnr_rgl_pnt>(Bestanden::ResRgl, Bestanden::DagRgl, 1, maandag_))
                   .size(),
               2u);
