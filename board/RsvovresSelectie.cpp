@@ -34,13 +34,23 @@ void TfrmRsvOvRes::ShowSelected(JaarNr sleutel)
     ZetSelectieVeld(boven_.flblGroepNr, groep != 0 ? QString::number(groep) : QString());
 }
 
-void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
+bool TfrmRsvOvRes::ZetWijzerCel(const bord::CelTreffer& cel)
 {
-    const TimerPauze pauze(*this);
-    const bord::CelTreffer cel = geometrie_.Raak(plek);
-    bool anders = cel.kolom != toestand_.wijzerKolom || cel.rij != toestand_.wijzerRij;
+    const bool anders = cel.kolom != toestand_.wijzerKolom || cel.rij != toestand_.wijzerRij;
     toestand_.wijzerKolom = cel.kolom;
     toestand_.wijzerRij = cel.rij;
+    return anders;
+}
+
+void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
+{
+    if (toestand_.nieuwModus) {
+        NieuwMuisBeweeg(plek);
+        return;
+    }
+    const TimerPauze pauze(*this);
+    const bord::CelTreffer cel = geometrie_.Raak(plek);
+    bool anders = ZetWijzerCel(cel);
     const int item = bord::ItemOnderWijzer(toestand_, cel.kolom, cel.rij, cel.rechts);
     const JaarNr aangewezen = item >= 0 ? toestand_.items[item].resSleutel : JaarNr();
     anders = anders || aangewezen != toestand_.aangewezen;
@@ -57,8 +67,10 @@ void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
 
 void TfrmRsvOvRes::dgGridMouseDown(QPoint plek)
 {
-    if (toestand_.nieuwModus)
+    if (toestand_.nieuwModus) {
+        NieuwMuisNeer(plek);
         return;
+    }
     const TimerPauze pauze(*this);
     // A press without a move before it (a touch screen) points first.
     dgGridMouseMove(plek);

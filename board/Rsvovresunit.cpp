@@ -56,14 +56,11 @@ void TfrmRsvOvRes::MaakWidgets()
     midden->addWidget(gridKnoppen_.pnlGridButtons);
     onder_ = bord::MaakOnderPaneel(this);
     verplaatsen_ = bord::MaakVerplaatsPaneel(this);
-    pnlNieuw = new QWidget(this);
-    pnlNieuw->setObjectName(QStringLiteral("pnlNieuw"));
-    new QVBoxLayout(pnlNieuw);
-    pnlNieuw->hide();
+    pnlNieuw = MaakNieuwPaneel();
     for (QWidget* w : {pnlTab, boven_.pnlBoven})
         hoofd->addWidget(w);
     hoofd->addLayout(midden, 1);
-    for (QWidget* w : {onder_.pnlOnder, verplaatsen_.pnlVerplaatsen, pnlNieuw})
+    for (QWidget* w : std::initializer_list<QWidget*>{onder_.pnlOnder, verplaatsen_.pnlVerplaatsen, pnlNieuw})
         hoofd->addWidget(w);
 
     jrnrdlgRes = new JaarNrDialog(this, QStringLiteral("Selecteer reservering"));
@@ -73,7 +70,7 @@ void TfrmRsvOvRes::MaakWidgets()
     tmrUpdate->setInterval(3000);
 
     // Their forms and modes are not on the board yet: disabled rather than doing nothing.
-    const std::initializer_list<QWidget*> nogNiet = {onder_.btnNieuw, onder_.btnVerplaatsen, onder_.btnPerWzg,
+    const std::initializer_list<QWidget*> nogNiet = {onder_.btnVerplaatsen, onder_.btnPerWzg,
                                                      onder_.btnGroepWijzigen, onder_.btnOverzicht,
                                                      onder_.btnSettings, boven_.btnZoeken};
     for (QWidget* knop : nogNiet)
@@ -84,6 +81,11 @@ void TfrmRsvOvRes::Verbind()
 {
     connect(tmrUpdate, &QTimer::timeout, this, &TfrmRsvOvRes::tmrUpdateTimer);
     connect(onder_.btnSluiten, &QPushButton::clicked, this, &QWidget::close);
+    connect(onder_.btnNieuw, &QPushButton::clicked, this, &TfrmRsvOvRes::btnNieuwClick);
+    connect(dgGrid, &BordGrid::MuisOp, this, [this](QPoint, Qt::MouseButton) {
+        if (toestand_.nieuwModus)
+            NieuwMuisOp();
+    });
     connect(dgGrid, &BordGrid::MuisBeweegt, this, &TfrmRsvOvRes::dgGridMouseMove);
     connect(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
     connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
@@ -136,7 +138,7 @@ bool TfrmRsvOvRes::InitBoard()
     toestand_.cursorVert = instellingen.cursorVert;
     pnlNieuw->hide();
     onder_.pnlOnder->show();
-    toestand_.nieuwModus = false;
+    nieuw_.Sluit();
     toestand_.items.clear();
     toestand_.extras.clear();
     try {
@@ -180,6 +182,8 @@ void TfrmRsvOvRes::Refresh(bool herbouw)
     if (herbouw)
         bord::BuildCells(toestand_);
     dgGrid->update();
+    if (toestand_.nieuwModus)
+        pnlNieuw->Toon();
 }
 
 void TfrmRsvOvRes::SetTimer(bool aan)

@@ -12,6 +12,7 @@
 #include "board/BordKleuren.h"
 #include "board/BordPanelen.h"
 #include "board/BordToestand.h"
+#include "board/NieuwPaneel.h"
 #include "frame/HostedForm.h"
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
@@ -93,6 +94,16 @@ private:
     void SchuifRijen(int richting, bool pagina);
     void ToonLegenda(bool zichtbaar);
 
+    // The new-reservation mode: its pane, entering and leaving, and the pointer while it lasts.
+    bord::NieuwPaneel* MaakNieuwPaneel();
+    void btnNieuwClick();
+    void VerlaatNieuw();
+    void NieuwMuisBeweeg(QPoint plek);
+    void NieuwMuisNeer(QPoint plek);
+    void NieuwMuisOp();
+
+    // Stores the cell under the pointer; true when it changed.
+    bool ZetWijzerCel(const bord::CelTreffer& cel);
     void dgGridMouseMove(QPoint plek);
     void dgGridMouseDown(QPoint plek);
     void btnSelResClick();
@@ -100,6 +111,7 @@ private:
     bord::BordToestand toestand_;
     bord::BordGeometrie geometrie_;
     bord::KleurTabel kleuren_;
+    bord::NieuweReservering nieuw_{toestand_, QStringLiteral("Reserveringen")};
     JaarNr startInCheck_;
 
     QWidget* pnlTab;
@@ -109,7 +121,7 @@ private:
     bord::GridKnoppen gridKnoppen_;
     bord::OnderPaneel onder_;
     bord::VerplaatsPaneel verplaatsen_;
-    QWidget* pnlNieuw;
+    bord::NieuwPaneel* pnlNieuw;
     JaarNrDialog* jrnrdlgRes;
     QTimer* tmrUpdate;
 };
