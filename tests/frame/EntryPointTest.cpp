@@ -49,7 +49,7 @@ TEST(EntryPoint, OverzichtReserveringenStartsTheBoardAtTheGivenDate)
 
     auto* board = dynamic_cast<TfrmRsvOvRes*>(form);
     ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->StartDatum(), datum);
+    EXPECT_EQ(board->StartDatum(), EncodeDate(2027, 3, 14)) << "the first day (Sunday) of the given week";
     EXPECT_EQ(board->StartInCheck(), JaarNr(0, 0));
     EXPECT_TRUE(board->IsHosted());
     EXPECT_FALSE(board->isFullScreen()) << "only the stand-alone board takes the screen";

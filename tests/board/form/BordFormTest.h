@@ -14,11 +14,9 @@
 
 #include "board/Rsvovresunit.h"
 #include "host/base/HuidigeDatum.h"
-#include "host/brlib/Kamer.h"
 #include "host/ui/ModalShow.h"
-#include "masterdata/KamerOpslag.h"
-#include "masterdata/KamerTypeOpslag.h"
 #include "tests/host/brlib/ResBouwer.h"
+#include "tests/support/KamerBouwer.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempAdmin.h"
 #include "tests/support/TempWerkplek.h"
@@ -27,20 +25,7 @@ class BordFormTest : public ::testing::Test {
 protected:
     static constexpr int kJaar = 2026;
 
-    // Rooms 101, 102, ... of one type.
-    void MaakKamers(int aantal)
-    {
-        brlib::stKamerType type;
-        type.code = QStringLiteral("STD");
-        ASSERT_TRUE(SchrijfKamerType(type, kJaar));
-        for (int i = 0; i < aantal; ++i) {
-            brlib::stKamer kamer;
-            kamer.kamerNr = 101 + i;
-            kamer.omschr = QStringLiteral("Kamer %1").arg(101 + i);
-            kamer.kamerType = type;
-            ASSERT_TRUE(SchrijfKamer(kamer));
-        }
-    }
+    static void MaakKamers(int aantal) { ::MaakKamers(aantal, kJaar); }
 
     // A reservation of `nachten` nights from `begin` on `kamer`, guest `naam`.
     static JaarNr Boek(TDateTime begin, int nachten, int32_t kamer, const char* naam, int32_t groep = 0)

@@ -94,7 +94,7 @@ TEST_F(HostWindowTest, ClosingTheCheckInListReopensTheBoard)
     ASSERT_EQ(Children().size(), 1u);
     auto* board = dynamic_cast<TfrmRsvOvRes*>(Children().front()->Form());
     ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->StartDatum(), EncodeDate(2026, 9, 9));
+    EXPECT_EQ(board->StartDatum(), EncodeDate(2026, 9, 6)) << "the first day (Sunday) of the check-in's week";
 }
 
 TEST_F(HostWindowTest, RequestForAnUnknownFunctionOrPackageIsReportedAndOpensNothing)
