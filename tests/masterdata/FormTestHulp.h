@@ -9,15 +9,14 @@
 // hook runs) and worked as a user would. A dialog that its script leaves open
 // counts as cancelled, and is recorded in OpenGebleven().
 
-#include <deque>
 #include <functional>
 #include <QAbstractItemModel>
 #include <QTemporaryDir>
 
 #include "host/base/HuidigeDatum.h"
-#include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "tests/masterdata/StamTest.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempWerkplek.h"
 
 class FormTest : public StamTest {
@@ -27,14 +26,21 @@ protected:
     template <class D>
     void BijDialoog(std::function<void(D&)> script)
     {
-        scripts_.push_back([script](TForm& form) {
+        dialogen_.Voeg([this, script](TForm& form) {
+            form.show();
             auto* dialoog = dynamic_cast<D*>(&form);
-            ASSERT_NE(dialoog, nullptr) << form.Caption().toStdString();
-            script(*dialoog);
+            EXPECT_NE(dialoog, nullptr) << form.Caption().toStdString();
+            if (dialoog)
+                script(*dialoog);
+            if (form.ModalResult() != mrNone)
+                return form.ModalResult();
+            ++openGebleven_;
+            form.hide();
+            return mrCancel;
         });
     }
 
-    int Getoond() const { return getoond_; }
+    int Getoond() const { return dialogen_.Getoond(); }
     int OpenGebleven() const { return openGebleven_; }
 
     static QString Cel(const TGridView& grid, const char* kolom, int rij)
@@ -60,28 +66,7 @@ protected:
     HuidigeDatumVast vandaag_{EncodeDate(kJaar, 3, 10)};
 
 private:
-    int Speel(TForm& form)
-    {
-        ++getoond_;
-        if (scripts_.empty()) {
-            ADD_FAILURE() << "unexpected dialog " << form.Caption().toStdString();
-            return mrCancel;
-        }
-        auto script = std::move(scripts_.front());
-        scripts_.pop_front();
-        form.show();
-        script(form);
-        if (form.ModalResult() == mrNone) {
-            ++openGebleven_;
-            form.hide();
-            return mrCancel;
-        }
-        return form.ModalResult();
-    }
-
     TempWerkplek werkplek_;
-    std::deque<std::function<void(TForm&)>> scripts_;
-    int getoond_ = 0;
+    ScriptedDialogs dialogen_;
     int openGebleven_ = 0;
-    ModalResponderScope dialogen_{[this](TForm& form) { return Speel(form); }};
 };

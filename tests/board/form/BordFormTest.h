@@ -4,8 +4,6 @@
 // 2026), recorded messages and scripted modal dialogs, and the board shown
 // stand-alone as a user would open it.
 
-#include <deque>
-#include <functional>
 #include <memory>
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -14,9 +12,9 @@
 
 #include "board/Rsvovresunit.h"
 #include "host/base/HuidigeDatum.h"
-#include "host/ui/ModalShow.h"
 #include "tests/host/brlib/ResBouwer.h"
 #include "tests/support/KamerBouwer.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempAdmin.h"
 #include "tests/support/TempWerkplek.h"
@@ -60,8 +58,8 @@ protected:
     void Klik(const char* knop) const { Deel<QAbstractButton>(knop)->click(); }
 
     // The next modal show runs `script` on the form instead of a nested event loop.
-    void BijDialoog(std::function<int(TForm&)> script) { scripts_.push_back(std::move(script)); }
-    int Getoond() const { return getoond_; }
+    void BijDialoog(ScriptedDialogs::Script script) { dialogen_.Voeg(std::move(script)); }
+    int Getoond() const { return dialogen_.Getoond(); }
 
     TempAdmin admin_;
     TempWerkplek werkplek_;
@@ -70,19 +68,5 @@ protected:
     std::unique_ptr<TfrmRsvOvRes> bord_;
 
 private:
-    int Speel(TForm& form)
-    {
-        ++getoond_;
-        if (scripts_.empty()) {
-            ADD_FAILURE() << "unexpected dialog " << form.Caption().toStdString();
-            return mrCancel;
-        }
-        auto script = std::move(scripts_.front());
-        scripts_.pop_front();
-        return script(form);
-    }
-
-    std::deque<std::function<int(TForm&)>> scripts_;
-    int getoond_ = 0;
-    ModalResponderScope dialogen_{[this](TForm& form) { return Speel(form); }};
+    ScriptedDialogs dialogen_;
 };
