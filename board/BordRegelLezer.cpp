@@ -1,5 +1,6 @@
 #include "board/BordRegelLezer.h"
 
+#include "host/brlib/ResRecords.h"
 #include "host/records/TekstLijst.h"
 #include "store/Bestanden.h"
 
@@ -54,29 +55,10 @@ void BordRegelLezer::LeesDag(TDateTime d)
 
 brlib::stRes BordRegelLezer::Item(int32_t jaar, int32_t nr, const WIN_rsv_res_rgl& rcd)
 {
-    brlib::stRes item;
-    item.regelNr = nr;
-    item.resSleutel = JaarNr(jaar, rcd.hfdNr);
-    item.begin = rcd.BeginDatum();
-    item.eind = rcd.EindDatum();
-    item.kamerNr = rcd.kamerNr;
-    item.soort = rcd.soort;
-    item.personen = rcd.personen;
-    item.wijzigTeller = rcd.wijzigTeller;
-    item.verplaatstNaar = rcd.verplaatstNaar;
-    if (rcd.inCheckNr != 0)
-        LeesInCheck(jaar, rcd.inCheckNr, item.inCheck);
+    brlib::stRes item = brlib::RegelUitRecord(JaarNr(jaar, rcd.hfdNr), nr, rcd);
+    if (rcd.inCheckNr > 0)
+        item.inCheck = brlib::InCheckUitRecord(item.inCheck.sleutel, inCheck_.Record(jaar, rcd.inCheckNr));
     return item;
-}
-
-void BordRegelLezer::LeesInCheck(int32_t jaar, int32_t nr, brlib::stInCheck& inCheck)
-{
-    const WIN_rsv_incheck& rcd = inCheck_.Record(jaar, nr);
-    inCheck.sleutel = JaarNr(jaar, nr);
-    inCheck.wijzigTeller = rcd.wijzigTeller;
-    inCheck.inCheckTijd = rcd.InCheckDatum();
-    inCheck.uitgecheckt = rcd.uitgecheckt != 0;
-    inCheck.uitCheckTijd = rcd.UitCheckDatum();
 }
 
 void BordRegelLezer::LeesExtra(JaarNr sleutel)

@@ -36,7 +36,6 @@ private:
     const JaarKoppen& Koppen(int32_t jaar);
 
     brlib::stRes Item(int32_t jaar, int32_t nr, const WIN_rsv_res_rgl& rcd);
-    void LeesInCheck(int32_t jaar, int32_t nr, brlib::stInCheck& inCheck);
     void LeesExtra(JaarNr sleutel);
     QStringList Regels(int32_t jaar, const WIN_rsv_res_hfd& hfd);
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <QTime>
 
-#include "board/KamerVrijOpSchijf.h"
 #include "host/base/HuidigeDatum.h"
+#include "host/brlib/KamerBezetting.h"
 #include "host/records/TekstLijst.h"
 #include "store/Bestanden.h"
 
@@ -47,7 +47,7 @@ ReserveringSchrijver::ReserveringSchrijver()
 
 bool ReserveringSchrijver::KamerVrij(int32_t kamerNr, TDateTime begin, TDateTime eind)
 {
-    return KamerVrijOpSchijf(rgl_, dagRgl_, kamerNr, begin, eind);
+    return brlib::ZoekKamerBezetting(rgl_, dagRgl_, kamerNr, begin, eind, JaarNr()).empty();
 }
 
 JaarNr ReserveringSchrijver::SchrijfReservering(const std::vector<const brlib::stRes*>& regels,

@@ -9,6 +9,9 @@
 
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
+#include "store/RecordCache.h"
+#include "store/WinRsvDagPnt.h"
+#include "store/WinRsvResRgl.h"
 
 namespace brlib {
 
@@ -23,5 +26,10 @@ struct stBezetting {
 // reservation `behalve`, in day order. Takes no lock; a damaged day chain
 // raises EBrRuntime.
 std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TDateTime eind, JaarNr behalve);
+// The same on the caller's caches: a write path checks under its lock on the
+// caches it writes through, so that it sees its own action's writes.
+std::vector<stBezetting> ZoekKamerBezetting(RecordCache<WIN_rsv_res_rgl>& regels,
+                                            RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, int32_t kamerNr,
+                                            TDateTime begin, TDateTime eind, JaarNr behalve);
 
 }  // namespace brlib
