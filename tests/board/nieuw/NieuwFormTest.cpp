@@ -55,7 +55,7 @@ TEST_F(NieuwTest, DraggingOnTheBoardAndPressingOkStoresTheReservation)
     RecordCache<WIN_rsv_res_rgl> regels(Bestanden::ResRgl, brlib::tfPerJaar, true, true);
     ASSERT_EQ(regels.RecordCount(kJaar), 2);  // the head record and the new line
     const WIN_rsv_res_rgl regel = regels.Record(kJaar, 2);
-    EXPECT_EQ(regel.kamerNr, 101);
+    EXPECT_EQ(+regel.kamerNr, 101);
     EXPECT_EQ(DatumToDate(regel.beginDatum), ma);
     EXPECT_EQ(DatumToDate(regel.eindDatum), ma + 3);
     EXPECT_EQ(Bevindingen(), QString());
