@@ -18,9 +18,9 @@ DOS_datumtijd_type DateToDatumTijd(TDateTime d)
 {
     if (DateOf(d) == 0)
         return {};
-    const QTime t = ToQDateTime(d).time();
-    return {DateToDatum(d), static_cast<uint8_t>(t.hour()), static_cast<uint8_t>(t.minute()),
-            static_cast<uint8_t>(t.second())};
+    const auto [dag, seconden] = SplitsDagTijd(d);
+    return {DateToDatum(dag), static_cast<uint8_t>(seconden / 3600), static_cast<uint8_t>(seconden / 60 % 60),
+            static_cast<uint8_t>(seconden % 60)};
 }
 
 TDateTime DatumTijdToDate(const DOS_datumtijd_type& d)

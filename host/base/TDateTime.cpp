@@ -32,11 +32,17 @@ TDateTime DateOf(TDateTime d)
     return std::floor(d);
 }
 
-QDateTime ToQDateTime(TDateTime d)
+DagTijd SplitsDagTijd(TDateTime d)
 {
     const double dag = std::floor(d);
     const auto seconden = static_cast<int>(std::lround((d - dag) * kSecondsPerDay));
-    return QDateTime(ToQDate(dag), QTime(0, 0)).addSecs(seconden);
+    return seconden == static_cast<int>(kSecondsPerDay) ? DagTijd{dag + 1, 0} : DagTijd{dag, seconden};
+}
+
+QDateTime ToQDateTime(TDateTime d)
+{
+    const auto [dag, seconden] = SplitsDagTijd(d);
+    return QDateTime(ToQDate(dag), QTime::fromMSecsSinceStartOfDay(seconden * 1000));
 }
 
 TDateTime FromQDateTime(const QDateTime& d)

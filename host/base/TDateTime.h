@@ -12,6 +12,14 @@ TDateTime DateOf(TDateTime d);  // the day without its time
 QDate ToQDate(TDateTime d);
 TDateTime FromQDate(const QDate& d);
 QDateTime ToQDateTime(TDateTime d);
+// The day and the seconds since its midnight, rounded to whole seconds (so a
+// time that rounds to 24:00 is midnight of the next day), without the costly
+// time-zone lookups of a local QDateTime.
+struct DagTijd {
+    TDateTime dag;
+    int seconden;
+};
+DagTijd SplitsDagTijd(TDateTime d);
 TDateTime FromQDateTime(const QDateTime& d);
 
 int Jaar(TDateTime d);

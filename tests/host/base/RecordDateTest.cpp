@@ -34,6 +34,19 @@ TEST(RecordDate, DateTimeKeepsTheSecond)
     EXPECT_NEAR(DatumTijdToDate(r), d, 1e-9);
 }
 
+TEST(RecordDate, ATimeRoundingToMidnightIsTheNextDayAndWallTimesSurviveDaylightSaving)
+{
+    const DOS_datumtijd_type middernacht = DateToDatumTijd(EncodeDate(2026, 12, 31) + 86399.6 / 86400);
+    EXPECT_EQ(DatumToDate(middernacht.datum), EncodeDate(2027, 1, 1));
+    EXPECT_EQ(middernacht.uur | middernacht.minuut | middernacht.seconde, 0);
+
+    // 28 March 2027 loses an hour in Europe: 04:30 on the clock stays 04:30.
+    qputenv("TZ", "Europe/Amsterdam");
+    const QDateTime wand = ToQDateTime(EncodeDateTime(2027, 3, 28, 4, 30, 0));
+    qunsetenv("TZ");
+    EXPECT_EQ(wand.time(), QTime(4, 30));
+}
+
 TEST(Dates, DayNumberAndIsoWeekAcrossTheYearEnd)
 {
     EXPECT_EQ(DagNr(EncodeDate(2024, 12, 31)), 366);
