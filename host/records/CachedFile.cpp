@@ -54,7 +54,9 @@ int64_t CachedFile::Size(bool fresh)
     Refresh();
     if (overlay_)
         return overlay_->Size();
-    if (fresh) {
+    // Under the action lock nobody else writes, and the lock itself moved the
+    // epoch, so the size read since then is still the disk's.
+    if (fresh && !werkstation_.ActionOpen()) {
         // A file that grew elsewhere keeps its cached chunks, but the last
         // partial chunk may lack the new bytes.
         const size_t whole = size_t(diskSize_ / kChunkSize);

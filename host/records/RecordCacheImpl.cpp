@@ -107,10 +107,15 @@ int32_t RecordCacheImpl::RecordCount(int32_t jaar)
 int32_t RecordCacheImpl::Records(int32_t jaar, int32_t eerste, int32_t aantal, void* buffer)
 {
     const int64_t offset = d_->Offset(jaar, eerste, "Records");
-    const int32_t beschikbaar = RecordCount(jaar) - eerste + 1;
+    // Only records past the known end make it worth asking the disk again.
+    CachedFile& bestand = d_->Bestand(jaar);
+    int64_t grootte = bestand.Size(false);
+    if ((int64_t(eerste) + aantal - 1) * d_->recordSize > grootte)
+        grootte = bestand.Size(true);
+    const int32_t beschikbaar = int32_t(grootte / d_->recordSize) - eerste + 1;
     const int32_t n = std::max(0, std::min(aantal, beschikbaar));
     if (n > 0)
-        d_->Bestand(jaar).CopyOut(offset, int64_t(n) * d_->recordSize, static_cast<char*>(buffer));
+        bestand.CopyOut(offset, int64_t(n) * d_->recordSize, static_cast<char*>(buffer));
     return n;
 }
 
