@@ -20,6 +20,8 @@
 #include "host/brlib/ResStatus.h"
 #include "host/brlib/ReserveringAccess.h"
 #include "host/records/UpdateCount.h"
+#include "host/tillra/TlrSettings.h"
+#include "host/ui/BrlKeyPad.h"
 #include "host/ui/JaarNrDialog.h"
 #include "host/ui/Messages.h"
 #include "host/ui/ModuleCallRequest.h"
@@ -108,6 +110,8 @@ void TfrmRsvOvRes::FormShow()
     toestand_.isoWeek = bord::LeesIsoWeek();
     ToonLegenda(bord::LeesLegendaGetoond());
     pnlTab->setVisible(!IsHosted());
+    if (!IsHosted() && Tillra::TlrSettings::Object().SchermToetsenbord())
+        BrlKeyPad::Bind(this);
     SetStartDate(toestand_.startDatum);
     toestand_.nieuwModus = false;
     toestand_.verplaatsModus = toestand_.periodeModus = toestand_.groepModus = 0;

@@ -7,6 +7,8 @@
 #include <QTabWidget>
 
 #include "host/base/MachineSettings.h"
+#include "host/tillra/TlrSettings.h"
+#include "host/ui/BrlKeyPad.h"
 #include "host/ui/GridCel.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
@@ -45,6 +47,8 @@ void TfrmRsvResGeg::FormShow()
     THostedForm::FormShow();
     if (!IsHosted())
         MachineSettings(IdentityName()).ReadFormPosSize(kFormKey, *this);
+    if (standAlone_ && Tillra::TlrSettings::Object().SchermToetsenbord())
+        BrlKeyPad::Bind(this);
     Laad();
 }
 

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "host/base/MachineSettings.h"
+#include "host/ui/BrlKeyPad.h"
 #include "reservation/RadioGroup.h"
 #include "tests/reservation/ResGegTest.h"
 
@@ -123,6 +124,18 @@ TEST_F(ResGegOpmaak, TheFormOpensWhereTheUserLeftIt)
         EXPECT_EQ(d.geometry().size(), QSize(720, 600));
         d.btnOk->click();
     });
+}
+
+TEST_F(ResGegOpmaak, OnATouchTillOnlyTheStandAloneFormGetsTheKeypad)
+{
+    MachineSettings(QStringLiteral("Kassa")).WriteBool(QStringLiteral("SchermToetsenbord"), true);
+    for (const bool standAlone : {false, true}) {
+        TfrmRsvResGeg dlg(nullptr, nullptr, standAlone);
+        Toon(dlg, [&](TfrmRsvResGeg& d) {
+            EXPECT_EQ(BrlKeyPad::Of(&d) != nullptr, standAlone);
+            d.btnAnnuleren->click();
+        });
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "host/base/GlobalSettings.h"
 #include "host/base/MachineSettings.h"
+#include "host/ui/BrlKeyPad.h"
 #include "tests/board/form/BordFormTest.h"
 
 namespace {
@@ -157,6 +158,16 @@ TEST_F(BordNavigatieTest, EscAndSluitenCloseTheBoard)
     Klik("btnSluiten");
     EXPECT_FALSE(tweede.isVisible());
     EXPECT_TRUE(berichten_.Gezien().empty());
+}
+
+TEST_F(BordNavigatieTest, ATouchTillGetsTheOnScreenKeypadOnTheStandAloneBoard)
+{
+    EXPECT_EQ(BrlKeyPad::Of(&Open()), nullptr);
+
+    MachineSettings(QStringLiteral("Kassa")).WriteBool(QStringLiteral("SchermToetsenbord"), true);
+    TfrmRsvOvRes& bord = Open();
+    ASSERT_NE(BrlKeyPad::Of(&bord), nullptr);
+    EXPECT_TRUE(BrlKeyPad::Of(&bord)->isVisible());
 }
 
 }  // namespace
