@@ -44,7 +44,7 @@ public:
 
     void Plaats()
     {
-        const QRect vlak = form_->frameGeometry();
+        const QRect vlak(form_->mapToGlobal(QPoint(0, 0)), form_->size());
         keypad_->adjustSize();
         keypad_->move(vlak.right() - keypad_->width() - 8, vlak.bottom() - keypad_->height() - 48);
     }
