@@ -10,6 +10,8 @@
 namespace {
 
 const QString kNaam = QStringLiteral("BrlKeyPad");
+constexpr int kRand = 8;
+constexpr int kKnoppenRij = 48;  // kept free, so that the form's bottom buttons stay in sight
 
 struct Toets {
     const char* tekst;
@@ -46,7 +48,7 @@ public:
     {
         const QRect vlak(form_->mapToGlobal(QPoint(0, 0)), form_->size());
         keypad_->adjustSize();
-        keypad_->move(vlak.right() - keypad_->width() - 8, vlak.bottom() - keypad_->height() - 48);
+        keypad_->move(vlak.right() - keypad_->width() - kRand, vlak.bottom() - keypad_->height() - kKnoppenRij);
     }
 
 protected:
