@@ -31,14 +31,6 @@ QString SchijfFoutTekst(bool meerdere, const EBrRuntime& fout)
            QStringLiteral(" is niet geregistreerd.\n") + fout.Message();
 }
 
-bool AlleKamersVrij(ReserveringSchrijver& schrijver, const std::vector<brlib::stRes>& regels)
-{
-    for (const brlib::stRes& regel : regels)
-        if (!schrijver.KamerVrij(regel.kamerNr, regel.begin, regel.eind))
-            return false;
-    return true;
-}
-
 // The writes of the action: one reservation with every line, or one per line
 // in a new group when there is more than one.
 void SchrijfAlles(ReserveringSchrijver& schrijver, const std::vector<brlib::stRes>& regels,
@@ -75,7 +67,7 @@ RegistratieResultaat Registreer(const std::vector<brlib::stRes>& regels, const R
         if (!actie.Locked())
             return resultaat;
         ReserveringSchrijver schrijver;
-        if (!AlleKamersVrij(schrijver, regels)) {
+        if (!schrijver.KamersVrij(regels)) {
             fout = BezetTekst(meerdere);
             resultaat.gedaan = true;
         } else {

@@ -45,9 +45,9 @@ ReserveringSchrijver::ReserveringSchrijver()
 {
 }
 
-bool ReserveringSchrijver::KamerVrij(int32_t kamerNr, TDateTime begin, TDateTime eind)
+bool ReserveringSchrijver::KamersVrij(const std::vector<brlib::stRes>& regels)
 {
-    return brlib::ZoekKamerBezetting(rgl_, dagRgl_, kamerNr, begin, eind, JaarNr()).empty();
+    return brlib::KamersVrij(rgl_, dagRgl_, regels);
 }
 
 JaarNr ReserveringSchrijver::SchrijfReservering(const std::vector<const brlib::stRes*>& regels,

@@ -23,7 +23,7 @@ public:
     ReserveringSchrijver();
 
     // The free test under the lock, on the same caches the writes use.
-    bool KamerVrij(int32_t kamerNr, TDateTime begin, TDateTime eind);
+    bool KamersVrij(const std::vector<brlib::stRes>& regels);
 
     // The number the next group gets.
     int32_t NieuwGroepNr() { return grpHfd_.RecordCount() + 1; }

@@ -1,5 +1,7 @@
 #include "host/brlib/KamerBezetting.h"
 
+#include <algorithm>
+
 #include "host/base/EBrRuntime.h"
 #include "host/brlib/RsvReservering.h"
 #include "store/Bestanden.h"
@@ -32,32 +34,56 @@ void LoopDag(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl
     }
 }
 
+// Calls f for every line that can hold a day of [begin, eind): those arriving
+// from the longest stay before `begin` up to the day before `eind`.
+template <class F>
+void LoopPeriode(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, TDateTime begin,
+                 TDateTime eind, F f)
+{
+    for (TDateTime dag = DateOf(begin) - RsvReservering::kMaxNachten; dag < eind; dag += 1)
+        LoopDag(regels, dagen, dag, f);
+}
+
 }  // namespace
 
 std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TDateTime eind, JaarNr behalve)
 {
     RecordCache<WIN_rsv_res_rgl> regels(Bestanden::ResRgl, tfPerJaar, true, true);
     RecordCache<WIN_rsv_dagnr_rgl_pnt> dagen(Bestanden::DagRgl, tfPerJaar, true, true);
-    return ZoekKamerBezetting(regels, dagen, kamerNr, begin, eind, behalve);
+    std::vector<stBezetting> bezet;
+    LoopPeriode(regels, dagen, begin, eind, [&](int jaar, int32_t nr, const WIN_rsv_res_rgl& rcd) {
+        const JaarNr res(jaar, rcd.hfdNr);
+        if (rcd.kamerNr != kamerNr || res == behalve)
+            return;
+        const TDateTime b = rcd.BeginDatum();
+        const TDateTime e = rcd.EindDatum();
+        if (b < eind && e > begin)
+            bezet.push_back({res, nr, b, e});
+    });
+    return bezet;
 }
 
-std::vector<stBezetting> ZoekKamerBezetting(RecordCache<WIN_rsv_res_rgl>& regels,
-                                            RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, int32_t kamerNr,
-                                            TDateTime begin, TDateTime eind, JaarNr behalve)
+bool KamersVrij(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen,
+                const std::vector<stRes>& gevraagd)
 {
-    std::vector<stBezetting> bezet;
-    for (TDateTime dag = DateOf(begin) - RsvReservering::kMaxNachten; dag < eind; dag += 1) {
-        LoopDag(regels, dagen, dag, [&](int jaar, int32_t nr, const WIN_rsv_res_rgl& rcd) {
-            const JaarNr res(jaar, rcd.hfdNr);
-            if (rcd.kamerNr != kamerNr || res == behalve)
-                return;
-            const TDateTime b = rcd.BeginDatum();
-            const TDateTime e = rcd.EindDatum();
-            if (b < eind && e > begin)
-                bezet.push_back({res, nr, b, e});
-        });
+    if (gevraagd.empty())
+        return true;
+    TDateTime begin = gevraagd.front().begin;
+    TDateTime eind = gevraagd.front().eind;
+    for (const stRes& regel : gevraagd) {
+        begin = std::min(begin, regel.begin);
+        eind = std::max(eind, regel.eind);
     }
-    return bezet;
+    bool vrij = true;
+    LoopPeriode(regels, dagen, begin, eind, [&](int, int32_t, const WIN_rsv_res_rgl& rcd) {
+        const int32_t kamer = rcd.kamerNr;
+        const TDateTime b = rcd.BeginDatum();
+        const TDateTime e = rcd.EindDatum();
+        for (const stRes& regel : gevraagd)
+            if (regel.kamerNr == kamer && b < regel.eind && e > regel.begin)
+                vrij = false;
+    });
+    return vrij;
 }
 
 }  // namespace brlib

@@ -9,6 +9,7 @@
 
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
+#include "host/brlib/Res.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvDagPnt.h"
 #include "store/WinRsvResRgl.h"
@@ -26,10 +27,12 @@ struct stBezetting {
 // reservation `behalve`, in day order. Takes no lock; a damaged day chain
 // raises EBrRuntime.
 std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TDateTime eind, JaarNr behalve);
-// The same on the caller's caches: a write path checks under its lock on the
-// caches it writes through, so that it sees its own action's writes.
-std::vector<stBezetting> ZoekKamerBezetting(RecordCache<WIN_rsv_res_rgl>& regels,
-                                            RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, int32_t kamerNr,
-                                            TDateTime begin, TDateTime eind, JaarNr behalve);
+
+// Whether every line's room is free on disk for the line's own period, in one
+// walk over the day chains for all of them (a group books many rooms at once).
+// On the caller's caches: a write path checks under its lock on the caches it
+// writes through, so that it sees its own action's writes.
+bool KamersVrij(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen,
+                const std::vector<stRes>& gevraagd);
 
 }  // namespace brlib

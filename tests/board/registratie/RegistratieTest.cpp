@@ -152,6 +152,7 @@ TEST_F(RegistratieTest, TheDiskCheckLetsThroughWhatIsFreeAndStopsEveryOverlap)
         {Regel(301, nieuwjaar + 38, nieuwjaar + 39)},             // last night of a stay begun 48 days before
         {Regel(302, maandag_ + 48, maandag_ + 52)},               // last night of the 49
         {Regel(303, maandag_, maandag_ + 1), Regel(302, maandag_ + 10, maandag_ + 11)},  // one of two rooms
+        {Regel(303, maandag_ + 30, maandag_ + 31), Regel(301, nieuwjaar + 38, nieuwjaar + 39)},  // the earlier one
         {Regel(302, maandag_ - 5, maandag_ + 60)},                // around everything
     };
     for (const std::vector<brlib::stRes>& regels : bezet) {
