@@ -34,6 +34,12 @@ void LoopDag(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl
     }
 }
 
+// Whether `rcd` holds room `kamerNr` on some day of [begin, eind).
+bool HoudtKamer(const WIN_rsv_res_rgl& rcd, int32_t kamerNr, TDateTime begin, TDateTime eind)
+{
+    return rcd.kamerNr == kamerNr && rcd.BeginDatum() < eind && rcd.EindDatum() > begin;
+}
+
 // Calls f for every line that can hold a day of [begin, eind): those arriving
 // from the longest stay before `begin` up to the day before `eind`.
 template <class F>
@@ -53,12 +59,8 @@ std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TD
     std::vector<stBezetting> bezet;
     LoopPeriode(regels, dagen, begin, eind, [&](int jaar, int32_t nr, const WIN_rsv_res_rgl& rcd) {
         const JaarNr res(jaar, rcd.hfdNr);
-        if (rcd.kamerNr != kamerNr || res == behalve)
-            return;
-        const TDateTime b = rcd.BeginDatum();
-        const TDateTime e = rcd.EindDatum();
-        if (b < eind && e > begin)
-            bezet.push_back({res, nr, b, e});
+        if (res != behalve && HoudtKamer(rcd, kamerNr, begin, eind))
+            bezet.push_back({res, nr, rcd.BeginDatum(), rcd.EindDatum()});
     });
     return bezet;
 }
@@ -76,11 +78,8 @@ bool KamersVrij(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_
     }
     bool vrij = true;
     LoopPeriode(regels, dagen, begin, eind, [&](int, int32_t, const WIN_rsv_res_rgl& rcd) {
-        const int32_t kamer = rcd.kamerNr;
-        const TDateTime b = rcd.BeginDatum();
-        const TDateTime e = rcd.EindDatum();
         for (const stRes& regel : gevraagd)
-            if (regel.kamerNr == kamer && b < regel.eind && e > regel.begin)
+            if (HoudtKamer(rcd, regel.kamerNr, regel.begin, regel.eind))
                 vrij = false;
     });
     return vrij;
