@@ -22,6 +22,7 @@ struct StressOpties {
     int werkplekken = 4;
     int boekingen = 50;
     uint32_t zaad = 1;
+    int voortgang = 0;  // a workstation reports after every this many bookings; 0: never
 };
 
 // DIR followed by "--name value" pairs; false on anything else.
@@ -41,6 +42,8 @@ bool LeesOpties(const QStringList& args, StressOpties& opties)
             opties.boekingen = waarde;
         else if (args[i] == QLatin1String("--seed"))
             opties.zaad = static_cast<uint32_t>(waarde);
+        else if (args[i] == QLatin1String("--progress"))
+            opties.voortgang = waarde;
         else
             return false;
     }
@@ -49,7 +52,7 @@ bool LeesOpties(const QStringList& args, StressOpties& opties)
 
 int Gebruik()
 {
-    std::fprintf(stderr, "Gebruik: rsvdemo stress MAP --workstations N --bookings M --seed S\n");
+    std::fprintf(stderr, "Gebruik: rsvdemo stress MAP --workstations N --bookings M --seed S [--progress K]\n");
     return 2;
 }
 
@@ -70,7 +73,8 @@ std::unique_ptr<QProcess> StartWerkplek(const StressOpties& o, int i)
     kind->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     kind->start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("stress-werkplek"), QDir(o.map).absolutePath(), QStringLiteral("--bookings"),
-                 QString::number(o.boekingen), QStringLiteral("--seed"), QString::number(o.zaad * 1000u + i)});
+                 QString::number(o.boekingen), QStringLiteral("--seed"), QString::number(o.zaad * 1000u + i),
+                 QStringLiteral("--progress"), QString::number(o.voortgang)});
     kind->waitForStarted();
     std::printf("werkplek %lld\n", static_cast<long long>(kind->processId()));
     std::fflush(stdout);
@@ -141,7 +145,13 @@ int StressWerkplekRun(const QStringList& args)
     if (!LeesOpties(args, o))
         return Gebruik();
     ZetAdminDir(QDir(o.map).absolutePath());
-    const StressTelling t = BoekWillekeurig(o.boekingen, o.zaad);
+    const long long pid = QCoreApplication::applicationPid();
+    const StressTelling t = BoekWillekeurig(o.boekingen, o.zaad, [&](int gedaan) {
+        if (o.voortgang > 0 && gedaan % o.voortgang == 0) {
+            std::fprintf(stderr, "voortgang %lld %d\n", pid, gedaan);
+            std::fflush(stderr);
+        }
+    });
     std::printf("%d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten);
     return 0;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // `rsvdemo stress DIR --workstations N --bookings M --seed S`: N child
 // processes book at once in one administration; afterwards the parent checks
-// that the files are whole and no room is booked twice.
-// `rsvdemo stress-werkplek DIR --bookings M --seed S` is one such child.
+// that the files are whole and no room is booked twice. With `--progress K`
+// each child writes "voortgang PID N" to standard error after every K
+// bookings, so that a test can kill it while it is provably still booking.
+// `rsvdemo stress-werkplek DIR --bookings M --seed S --progress K` is one such child.
 
 #include <QStringList>
 

@@ -29,7 +29,7 @@ std::vector<brlib::stRes> WillekeurigeRegels(const std::vector<brlib::stKamer>& 
 
 }  // namespace
 
-StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
+StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking)
 {
     StressTelling telling;
     int berichten = 0;
@@ -58,6 +58,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
             ++telling.opgeslagen;
         else if (!r.gedaan && berichten == voor)
             ++telling.geenLock;
+        naBoeking(i + 1);
     }
     return telling;
 }

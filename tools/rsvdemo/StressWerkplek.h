@@ -3,6 +3,7 @@
 // registration, as a child process of `rsvdemo stress`.
 
 #include <cstdint>
+#include <functional>
 
 struct StressTelling {
     int opgeslagen = 0;  // registrations stored
@@ -13,4 +14,5 @@ struct StressTelling {
 
 // Tries `aantal` bookings in the current administration: random rooms (one, or
 // a group of 2..4), 1..14 nights starting within three months from today.
-StressTelling BoekWillekeurig(int aantal, uint32_t zaad);
+// `naBoeking` hears the number of bookings tried so far after each one.
+StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking);
