@@ -3,6 +3,7 @@
 #include <optional>
 #include <QColor>
 #include <QFile>
+#include <QSaveFile>
 
 #include "host/base/AdminDir.h"
 #include "host/tillra/KassaBestanden.h"
@@ -32,6 +33,8 @@ std::optional<ArtSelKnop> LeesRegel(const QString& regel)
     return knop;
 }
 
+QString ArtSelPad() { return HuidigeAdminDir() + QLatin1Char('/') + QLatin1String(KassaBestanden::ArtSel); }
+
 }  // namespace
 
 std::vector<ArtSelKnop> LeesArtSel(const QString& tekst)
@@ -49,10 +52,27 @@ std::vector<ArtSelKnop> LeesArtSel(const QString& tekst)
 
 std::vector<ArtSelKnop> LeesArtSelBestand()
 {
-    QFile bestand(HuidigeAdminDir() + QLatin1Char('/') + QLatin1String(KassaBestanden::ArtSel));
+    QFile bestand(ArtSelPad());
     if (!bestand.open(QIODevice::ReadOnly))
         return {};
     return LeesArtSel(QString::fromUtf8(bestand.read(1 << 20)));
+}
+
+bool SchrijfArtSelBestand(const std::vector<ArtSelKnop>& knoppen, QString& fout)
+{
+    QByteArray tekst("# rij;kolom;artikelnummer;tekst;kleur\n");
+    for (const ArtSelKnop& knop : knoppen)
+        tekst += QStringLiteral("%1;%2;%3;%4;%5\n")
+                     .arg(knop.rij)
+                     .arg(knop.kolom)
+                     .arg(knop.artikelNr)
+                     .arg(QString(knop.tekst).replace(QLatin1Char(';'), QLatin1Char(',')), knop.kleur)
+                     .toUtf8();
+    QSaveFile bestand(ArtSelPad());
+    if (bestand.open(QIODevice::WriteOnly) && bestand.write(tekst) == tekst.size() && bestand.commit())
+        return true;
+    fout = QStringLiteral("De productknoppen (artsel.cfg) konden niet worden geschreven: ") + bestand.errorString();
+    return false;
 }
 
 }  // namespace Tillra

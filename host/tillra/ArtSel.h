@@ -23,5 +23,8 @@ struct ArtSelKnop {
 std::vector<ArtSelKnop> LeesArtSel(const QString& tekst);
 // The buttons of the current administration; none when the file is missing.
 std::vector<ArtSelKnop> LeesArtSelBestand();
+// Replaces the file of the current administration at once (never half-written);
+// false with a Dutch reason in `fout`.
+bool SchrijfArtSelBestand(const std::vector<ArtSelKnop>& knoppen, QString& fout);
 
 }  // namespace Tillra
