@@ -13,16 +13,38 @@ namespace Tillra {
 
 namespace {
 
-bool LeesOpenRegistratie(RegistratieCache& cache, const JaarNr& nummer, sa_kas_registratie& rcd, QString& fout)
-{
-    if (!LeesRegistratie(cache, nummer, rcd, fout))
-        return false;
-    if (rcd.status == Registratie::stAfgehandeld) {
-        fout = QStringLiteral("Registratie %1 is al afgehandeld.").arg(nummer.String(2, 6));
-        return false;
+// A registration and its open bill, read inside the action that changes them.
+struct OpenBon {
+    explicit OpenBon(const JaarNr& nummer) : nummer(nummer) {}
+
+    // False with a reason for an unknown or closed registration.
+    bool Lees(QString& fout)
+    {
+        if (!LeesRegistratie(cache, nummer, rcd, fout))
+            return false;
+        if (rcd.status == Registratie::stAfgehandeld) {
+            fout = QStringLiteral("Registratie %1 is al afgehandeld.").arg(nummer.String(2, 6));
+            return false;
+        }
+        InlezenBonRegels(regels, nummer.jaar, rcd.eersteRegel, bestanden);
+        return true;
     }
-    return true;
-}
+
+    // Replaces the stored bill by `nieuw` and stores the registration.
+    void Bewaar(const std::vector<t_BonRegel>& nieuw)
+    {
+        VerwijderBonRegels(nummer.jaar, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
+        OpslaanBonRegels(nieuw, nummer.jaar, nummer.nr, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
+        ++rcd.wijzigTeller;
+        cache.Store(nummer, rcd);
+    }
+
+    JaarNr nummer;
+    RegistratieCache cache{KassaBestanden::Registratie, brlib::tfPerJaar, false, false};
+    BonRegelBestanden bestanden{KassaBestanden::RegistratieRegels, false};
+    sa_kas_registratie rcd{};
+    std::vector<t_BonRegel> regels;
+};
 
 void VoegBestellingToe(std::vector<t_BonRegel>& open, const std::vector<t_BonRegel>& bestelling)
 {
@@ -38,26 +60,33 @@ void VoegBestellingToe(std::vector<t_BonRegel>& open, const std::vector<t_BonReg
     std::erase_if(open, [](const t_BonRegel& r) { return rondaf(r.aantal, 3) == 0; });
 }
 
-void BoekOpRegistratie(const JaarNr& registratie, int32_t kassaNr, const JaarNr& mutatie, RegistratieCache& registraties)
+void BoekOpRegistratie(OpenBon& bon, int32_t kassaNr, const JaarNr& mutatie)
 {
     RecordCache<sa_kas_reg_boeking> boekingen(KassaBestanden::RegBoeking, brlib::tfPerJaar, false, false);
     sa_kas_reg_boeking rcd{};
-    rcd.regNr = registratie.nr;
+    rcd.regNr = bon.nummer.nr;
     rcd.kassaNr = kassaNr;
     rcd.mutJaar = static_cast<uint16_t>(mutatie.jaar);
     rcd.mutNr = mutatie.nr;
-    const int32_t nr = boekingen.GetFreeRecord(registratie.jaar);
-    boekingen.Store(registratie.jaar, nr, rcd);
-    boekingen.VoegAchterKetting(registratie.jaar, nr, 0, registraties, registratie.nr, 0);
+    const int32_t nr = boekingen.GetFreeRecord(bon.nummer.jaar);
+    boekingen.Store(bon.nummer.jaar, nr, rcd);
+    boekingen.VoegAchterKetting(bon.nummer.jaar, nr, 0, bon.rcd.eerste, bon.rcd.laatste);
 }
 
-JaarNr SchrijfMutatie(const sa_kas_mutatie& kop, const std::vector<t_BonRegel>& regels, TDateTime moment)
+// The settled bill, in the files of the year it is settled in.
+JaarNr SchrijfMutatie(const OpenBon& bon, int32_t kassaNr, AfrekenWijze wijze, double bedrag, TDateTime moment)
 {
     RecordCache<sa_kas_mutatie> mutaties(KassaBestanden::Mutatie, brlib::tfPerJaar, false, false);
     BonRegelBestanden bestanden(KassaBestanden::MutatieRegels, false);
     const JaarNr sleutel(Jaar(moment), mutaties.RecordCount(Jaar(moment)) + 1);
-    sa_kas_mutatie rcd = kop;
-    OpslaanBonRegels(regels, sleutel.jaar, sleutel.nr, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
+    sa_kas_mutatie rcd{};
+    rcd.kassaNr = kassaNr;
+    rcd.regJaar = static_cast<uint16_t>(bon.nummer.jaar);
+    rcd.regNr = bon.nummer.nr;
+    rcd.moment = DateToDatumTijd(moment);
+    rcd.bedrag = bedrag;
+    rcd.wijze = static_cast<uint16_t>(wijze);
+    OpslaanBonRegels(bon.regels, sleutel.jaar, sleutel.nr, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
     mutaties.Store(sleutel, rcd);
     return sleutel;
 }
@@ -76,18 +105,11 @@ bool Bestellen(const JaarNr& registratie, const std::vector<t_BonRegel>& regels,
 {
     return KassaActie(
         [&](QString& reden) {
-            RegistratieCache cache(KassaBestanden::Registratie, brlib::tfPerJaar, false, false);
-            sa_kas_registratie rcd{};
-            if (!LeesOpenRegistratie(cache, registratie, rcd, reden))
+            OpenBon bon(registratie);
+            if (!bon.Lees(reden))
                 return false;
-            BonRegelBestanden bestanden(KassaBestanden::RegistratieRegels, false);
-            std::vector<t_BonRegel> open;
-            InlezenBonRegels(open, registratie.jaar, rcd.eersteRegel, bestanden);
-            VoegBestellingToe(open, regels);
-            VerwijderBonRegels(registratie.jaar, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
-            OpslaanBonRegels(open, registratie.jaar, registratie.nr, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
-            ++rcd.wijzigTeller;
-            cache.Store(registratie, rcd);
+            VoegBestellingToe(bon.regels, regels);
+            bon.Bewaar(bon.regels);
             return true;
         },
         fout);
@@ -98,40 +120,21 @@ bool Afrekenen(const JaarNr& registratie, int32_t kassaNr, AfrekenWijze wijze, T
 {
     return KassaActie(
         [&](QString& reden) {
-            RegistratieCache cache(KassaBestanden::Registratie, brlib::tfPerJaar, false, false);
-            sa_kas_registratie rcd{};
-            if (!LeesOpenRegistratie(cache, registratie, rcd, reden))
+            OpenBon bon(registratie);
+            if (!bon.Lees(reden))
                 return false;
-            BonRegelBestanden bestanden(KassaBestanden::RegistratieRegels, false);
-            std::vector<t_BonRegel> open;
-            InlezenBonRegels(open, registratie.jaar, rcd.eersteRegel, bestanden);
-            const double bonBedrag = TotaalBedrag(open, moment);
             const bool betaald = wijze == AFREKENEN_BETAALD;
-            if (open.empty() && (!betaald || rcd.openstaand == 0)) {
+            if (bon.regels.empty() && (!betaald || bon.rcd.openstaand == 0)) {
                 reden = QStringLiteral("Er is niets af te rekenen op registratie %1.").arg(registratie.String(2, 6));
                 return false;
             }
-            bedrag = betaald ? rondaf(bonBedrag + rcd.openstaand, 2) : bonBedrag;
-            sa_kas_mutatie kop{};
-            kop.kassaNr = kassaNr;
-            kop.regJaar = static_cast<uint16_t>(registratie.jaar);
-            kop.regNr = registratie.nr;
-            kop.moment = DateToDatumTijd(moment);
-            kop.bedrag = bedrag;
-            kop.wijze = static_cast<uint16_t>(wijze);
-            const JaarNr mutatie = SchrijfMutatie(kop, open, moment);
-            BoekOpRegistratie(registratie, kassaNr, mutatie, cache);
-            rcd = cache.Record(registratie);
-            VerwijderBonRegels(registratie.jaar, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
-            if (betaald) {
-                rcd.betaald = rondaf(rcd.betaald + bedrag, 2);
-                rcd.openstaand = 0;
-            } else {
-                rcd.openstaand = rondaf(rcd.openstaand + bedrag, 2);
-            }
-            rcd.gewijzigd = kop.moment;
-            ++rcd.wijzigTeller;
-            cache.Store(registratie, rcd);
+            const double bonBedrag = TotaalBedrag(bon.regels, moment);
+            bedrag = betaald ? rondaf(bonBedrag + bon.rcd.openstaand, 2) : bonBedrag;
+            BoekOpRegistratie(bon, kassaNr, SchrijfMutatie(bon, kassaNr, wijze, bedrag, moment));
+            bon.rcd.betaald = betaald ? rondaf(bon.rcd.betaald + bedrag, 2) : bon.rcd.betaald;
+            bon.rcd.openstaand = betaald ? 0 : rondaf(bon.rcd.openstaand + bedrag, 2);
+            bon.rcd.gewijzigd = DateToDatumTijd(moment);
+            bon.Bewaar({});
             return true;
         },
         fout);

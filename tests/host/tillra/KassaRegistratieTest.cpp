@@ -37,7 +37,7 @@ void Bestel(const JaarNr& nummer, int32_t artikelNr, double aantal)
     EXPECT_TRUE(Bestellen(nummer, Bestelling(artikelNr, aantal), fout)) << fout.toStdString();
 }
 
-class RegistratieTest : public ::testing::Test {
+class KassaRegistratieTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -53,7 +53,7 @@ protected:
 
 }  // namespace
 
-TEST_F(RegistratieTest, ACheckInOpensAnEmptyRegistration)
+TEST_F(KassaRegistratieTest, ACheckInOpensAnEmptyRegistration)
 {
     const Registratie reg = Lees(nummer_);
     EXPECT_EQ(reg.GetStatus(), Registratie::stOpen);
@@ -65,7 +65,7 @@ TEST_F(RegistratieTest, ACheckInOpensAnEmptyRegistration)
     EXPECT_FALSE(RegistratieAccess::Inlezen(JaarNr(2026, 3), RegistratieAccess::ALL_OPTIONS));
 }
 
-TEST_F(RegistratieTest, OrdersChangeTheQuantityOfTheSameBillLine)
+TEST_F(KassaRegistratieTest, OrdersChangeTheQuantityOfTheSameBillLine)
 {
     Bestel(nummer_, kOntbijt, 2);
     Bestel(nummer_, kOntbijt, 1);
@@ -81,7 +81,7 @@ TEST_F(RegistratieTest, OrdersChangeTheQuantityOfTheSameBillLine)
     EXPECT_DOUBLE_EQ(regels[0].aantal, -1);
 }
 
-TEST_F(RegistratieTest, SettlingBooksTheBillAndMovesTheAmounts)
+TEST_F(KassaRegistratieTest, SettlingBooksTheBillAndMovesTheAmounts)
 {
     Bestel(nummer_, kOntbijt, 2);
     double bedrag = 0;
@@ -114,7 +114,7 @@ TEST_F(RegistratieTest, SettlingBooksTheBillAndMovesTheAmounts)
     EXPECT_EQ(MutatieCursorRandom(2).At(reg.GetBoekingLst()[1].sleutel), nullptr) << "another till's key";
 }
 
-TEST_F(RegistratieTest, AStatusIsStoredOnlyOverWhatWasRead)
+TEST_F(KassaRegistratieTest, AStatusIsStoredOnlyOverWhatWasRead)
 {
     Registratie oud = Lees(nummer_);
     Registratie reg = Lees(nummer_);
@@ -131,7 +131,7 @@ TEST_F(RegistratieTest, AStatusIsStoredOnlyOverWhatWasRead)
     EXPECT_TRUE(Lees(nummer_).GetBonRegels().empty());
 }
 
-TEST_F(RegistratieTest, ARefusedLockOrAFullDiskChangesNothingAndSaysWhy)
+TEST_F(KassaRegistratieTest, ARefusedLockOrAFullDiskChangesNothingAndSaysWhy)
 {
     Bestel(nummer_, kOntbijt, 2);
     {
