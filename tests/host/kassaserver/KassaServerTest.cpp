@@ -56,7 +56,7 @@ protected:
         VoegArtikelenToe();
         item_ = ItemNummer(itRegistratie, RegistratieAccess::MaakIncheckReg(kNu, JaarNr(2026, 1)));
     }
-    void TearDown() override { EXPECT_EQ(Bevindingen(), QString()); }
+    void TearDown() override { EXPECT_EQ(Bevindingen(), ""); }
 
     TempAdmin admin_;
     ItemNummer item_{itRegistratie, JaarNr()};

@@ -3,7 +3,10 @@
 #include "host/records/Locks.h"
 #include "host/tillra/BonRegelOpslag.h"
 #include "host/tillra/ProductLijst.h"
+#include "store/Bestanden.h"
+#include "store/WinRsvResHfd.h"
 #include "tests/host/tillra/TillraTestHulp.h"
+#include "tests/store/ReserveringSchrijven.h"
 #include "tests/support/TempAdmin.h"
 
 using namespace Tillra;
@@ -11,6 +14,7 @@ using namespace Tillra;
 namespace {
 
 const TDateTime kNu = EncodeDate(2026, 3, 10);
+constexpr int32_t kJaar = 2026;
 
 std::vector<t_BonRegel> Producten()
 {
@@ -25,28 +29,45 @@ std::vector<t_BonRegel> Producten()
     return regels;
 }
 
-struct Kop {
-    int32_t eerste = 0;
-    int32_t laatste = 0;
-};
+using HfdCache = RecordCache<WIN_rsv_res_hfd>;
 
-Kop Opslaan(const std::vector<t_BonRegel>& regels, int32_t resNr)
+// Runs `stap` on the header of reservation `nr` in one action and stores it.
+template <class F>
+void WijzigKop(int32_t nr, F stap)
 {
-    Kop kop;
     brlib::RsvActie actie;
-    EXPECT_TRUE(actie.Locked());
+    ASSERT_TRUE(actie.Locked());
+    HfdCache hfd(Bestanden::ResHfd, brlib::tfPerJaar, false, false);
+    WIN_rsv_res_hfd kop = hfd.Record(kJaar, nr);
     auto bestanden = BonRegelBestanden::Reservering(false);
-    OpslaanBonRegels(regels, 2026, resNr, kop.eerste, kop.laatste, bestanden);
+    stap(kop, bestanden);
+    hfd.Store(kJaar, nr, kop);
     actie.Commit();
-    return kop;
 }
 
-std::vector<t_BonRegel> Inlezen(int32_t eerste, bool omschrijvingVanKaart = false)
+// A booked reservation whose products are `regels`, as the board stores one.
+int32_t ReserveringMet(const std::vector<t_BonRegel>& regels, int32_t kamer)
+{
+    int32_t nr = 0;
+    {
+        brlib::RsvActie actie;
+        nr = SchrijfReservering(kNu, kamer);
+        actie.Commit();
+    }
+    WijzigKop(nr, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden& bestanden) {
+        OpslaanBonRegels(regels, kJaar, nr, kop.eersteProduct, kop.laatsteProduct, bestanden);
+    });
+    return nr;
+}
+
+WIN_rsv_res_hfd Kop(int32_t nr) { return HfdCache(Bestanden::ResHfd, brlib::tfPerJaar, true, true).Record(kJaar, nr); }
+
+std::vector<t_BonRegel> ProductenVan(int32_t nr, bool omschrijvingVanKaart = false)
 {
     std::vector<t_BonRegel> regels{t_BonRegel::TekstRegel(QStringLiteral("oud"))};
     auto bestanden = BonRegelBestanden::Reservering(true);
     ArtikelSource artikelen;
-    InlezenBonRegels(regels, 2026, eerste, bestanden, artikelen, omschrijvingVanKaart);
+    InlezenBonRegels(regels, kJaar, Kop(nr).eersteProduct, bestanden, artikelen, omschrijvingVanKaart);
     return regels;
 }
 
@@ -56,34 +77,32 @@ TEST(BonRegelOpslag, ProductLinesSurviveASaveWithEveryField)
 {
     TempAdmin admin;
     VoegArtikelenToe();
-    const auto regels = Producten();
-    const Kop kop = Opslaan(regels, 7);
-    EXPECT_GT(kop.eerste, 0);
-    EXPECT_EQ(Inlezen(kop.eerste), regels);
-    EXPECT_TRUE(Inlezen(0).empty());
-    EXPECT_EQ(Bevindingen(), QString());
+    const int32_t nr = ReserveringMet(Producten(), 101);
+    EXPECT_GT(Kop(nr).eersteProduct, 0);
+    EXPECT_EQ(ProductenVan(nr), Producten());
+    EXPECT_EQ(Bevindingen(), "");
 }
 
-TEST(BonRegelOpslag, RemovedLinesLeaveTheirRecordsForTheNextSave)
+TEST(BonRegelOpslag, RemovedLinesGoAndLeaveTheirRecordsForTheNextSave)
 {
     TempAdmin admin;
     VoegArtikelenToe();
-    Kop eerste = Opslaan(Producten(), 7);
-    const Kop tweede = Opslaan(Producten(), 8);
-    const auto regelsVoor = BonRegelBestanden::Reservering(true).regels.RecordCount(2026);
-    {
-        brlib::RsvActie actie;
-        auto bestanden = BonRegelBestanden::Reservering(false);
-        VerwijderBonRegels(2026, eerste.eerste, eerste.laatste, bestanden);
-        actie.Commit();
-    }
-    EXPECT_EQ(eerste.eerste, 0);
-    EXPECT_EQ(eerste.laatste, 0);
-    EXPECT_EQ(Inlezen(tweede.eerste), Producten()) << "the other reservation's lines stay";
-    const Kop derde = Opslaan(Producten(), 9);
-    EXPECT_EQ(BonRegelBestanden::Reservering(true).regels.RecordCount(2026), regelsVoor);
-    EXPECT_EQ(Inlezen(derde.eerste), Producten());
-    EXPECT_EQ(Bevindingen(), QString());
+    const int32_t geannuleerd = ReserveringMet(Producten(), 101);
+    const int32_t ander = ReserveringMet(Producten(), 111);
+    const auto regelsVoor = BonRegelBestanden::Reservering(true).regels.RecordCount(kJaar);
+    WijzigKop(geannuleerd, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden& bestanden) {
+        VerwijderBonRegels(kJaar, kop.eersteProduct, kop.laatsteProduct, bestanden);
+    });
+    EXPECT_EQ(Kop(geannuleerd).eersteProduct, 0);
+    EXPECT_EQ(Kop(geannuleerd).laatsteProduct, 0);
+    EXPECT_TRUE(ProductenVan(geannuleerd).empty());
+    EXPECT_EQ(ProductenVan(ander), Producten()) << "the other reservation's lines stay";
+    EXPECT_EQ(Bevindingen(), "");
+
+    const int32_t nieuw = ReserveringMet(Producten(), 121);
+    EXPECT_EQ(BonRegelBestanden::Reservering(true).regels.RecordCount(kJaar), regelsVoor);
+    EXPECT_EQ(ProductenVan(nieuw), Producten());
+    EXPECT_EQ(Bevindingen(), "");
 }
 
 TEST(BonRegelOpslag, ReadingCanTakeTheDescriptionOfTheCurrentCard)
@@ -92,8 +111,21 @@ TEST(BonRegelOpslag, ReadingCanTakeTheDescriptionOfTheCurrentCard)
     VoegArtikelenToe();
     auto regels = Producten();
     regels[1].omschrijving = QStringLiteral("Ontbijt op bed");
-    const Kop kop = Opslaan(regels, 7);
-    EXPECT_EQ(Inlezen(kop.eerste)[1].omschrijving, QStringLiteral("Ontbijt op bed"));
-    EXPECT_EQ(Inlezen(kop.eerste, true)[1].omschrijving, QStringLiteral("Ontbijt"));
-    EXPECT_EQ(Inlezen(kop.eerste, true)[0].omschrijving, QStringLiteral("Dag 1"));
+    const int32_t nr = ReserveringMet(regels, 101);
+    EXPECT_EQ(ProductenVan(nr)[1].omschrijving, QStringLiteral("Ontbijt op bed"));
+    EXPECT_EQ(ProductenVan(nr, true)[1].omschrijving, QStringLiteral("Ontbijt"));
+    EXPECT_EQ(ProductenVan(nr, true)[0].omschrijving, QStringLiteral("Dag 1"));
+}
+
+TEST(BonRegelOpslag, TheCheckFindsLinesThatNoReservationHoldsAndBrokenChains)
+{
+    TempAdmin admin;
+    VoegArtikelenToe();
+    const int32_t nr = ReserveringMet(Producten(), 101);
+    WijzigKop(nr, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden&) { kop.laatsteProduct = kop.eersteProduct; });
+    EXPECT_TRUE(Bevindingen().find("laatste is") != std::string::npos) << Bevindingen();
+    WijzigKop(nr, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden&) { kop.eersteProduct = kop.laatsteProduct = 0; });
+    EXPECT_NE(Bevindingen().find("rsv_resart_bonrgls.dat, jaar 2026, record 2: hoort bij geen enkele ketting"),
+              std::string::npos)
+        << Bevindingen();
 }

@@ -45,7 +45,7 @@ protected:
         nummer_ = RegistratieAccess::MaakIncheckReg(kNu, kInCheck);
         ASSERT_EQ(nummer_, JaarNr(2026, 1));
     }
-    void TearDown() override { EXPECT_EQ(Bevindingen(), QString()); }
+    void TearDown() override { EXPECT_EQ(Bevindingen(), ""); }
 
     TempAdmin admin_;
     JaarNr nummer_;

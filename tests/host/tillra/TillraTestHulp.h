@@ -2,10 +2,12 @@
 // Articles and checks shared by the till library's tests.
 
 #include <gtest/gtest.h>
+#include <string>
 #include <QStringList>
 
 #include "host/tillra/ArtikelSource.h"
 #include "host/tillra/BtwTarief.h"
+#include "host/tillra/KassaControle.h"
 #include "store/Integriteit.h"
 
 inline constexpr int32_t kOntbijt = 10;
@@ -21,10 +23,13 @@ inline void VoegArtikelenToe()
     ASSERT_TRUE(Tillra::ArtikelSource::VoegToe(wijn, fout)) << fout.toStdString();
 }
 
-inline QString Bevindingen()
+// The findings of both integrity checks, one per line.
+inline std::string Bevindingen()
 {
     QStringList regels;
     for (const Bevinding& b : ControleerAdministratie())
         regels << b.Regel();
-    return regels.join('\n');
+    for (const Bevinding& b : Tillra::ControleerKassaBestanden())
+        regels << b.Regel();
+    return regels.join('\n').toStdString();
 }
