@@ -27,6 +27,8 @@ void KassaServer::NieuweVerbinding()
             continue;
         }
         socket->setReadBufferSize(kMaxRegelLengte + 1);
+        // A workstation that crashed never closes its connection; keep-alive frees the place.
+        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { LeesVerzoeken(socket); });
     }
 }
