@@ -1,5 +1,6 @@
 #include "host/tillra/KSCommunicatie.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -14,14 +15,18 @@ std::unique_ptr<TKSCommunicatie> g_KSCommunicatie;
 TKSCommunicatie& KSVerbinding()
 {
     if (!g_KSCommunicatie) {
+        // Its socket must go before the application object it belongs to.
+        qAddPostRoutine([] { g_KSCommunicatie.reset(); });
         g_KSCommunicatie = std::make_unique<TKSCommunicatie>();
         g_KSCommunicatie->Connect();
     }
     return *g_KSCommunicatie;
 }
 
-TKSCommunicatie::TKSCommunicatie()
-    : TKSCommunicatie(TlrSettings::Object().KassaServerHost(), TlrSettings::Object().KassaServerPoort())
+TKSCommunicatie::TKSCommunicatie() : TKSCommunicatie(TlrSettings::Object()) {}
+
+TKSCommunicatie::TKSCommunicatie(const TlrSettings& settings)
+    : TKSCommunicatie(settings.KassaServerHost(), settings.KassaServerPoort())
 {
 }
 

@@ -22,6 +22,8 @@
 
 namespace Tillra {
 
+class TlrSettings;
+
 enum ItemNummerType { itTafel = 1, itRegistratie = 5 };
 
 // An item that a bill at the till belongs to: a table, a registration, ...
@@ -62,6 +64,7 @@ public:
     Resultaat LaatsteResultaat() const { return resultaat_; }
 
 private:
+    explicit TKSCommunicatie(const TlrSettings& settings);
     std::optional<QJsonObject> Vraag(const ItemNummer& item, QJsonObject verzoek, bool wachten);
     bool Verstuur(const QJsonObject& verzoek);
     std::optional<QByteArray> LeesRegel();

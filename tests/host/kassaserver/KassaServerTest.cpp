@@ -12,7 +12,9 @@
 #include "host/tillra/TlrSettings.h"
 #include "tests/host/kassaserver/KassaServerProces.h"
 #include "tests/host/tillra/TillraTestHulp.h"
+#include "host/base/MachineSettings.h"
 #include "tests/support/TempAdmin.h"
+#include "tests/support/TempWerkplek.h"
 
 using namespace Tillra;
 
@@ -160,4 +162,18 @@ TEST_F(KassaServerTest, GarbageTruncatedAndOversizedRequestsGetAnErrorAndTheServ
     EXPECT_TRUE(ks.KSMaakBestelling(item_, Ontbijt(2))) << ks.LaatsteFout().toStdString();
     EXPECT_DOUBLE_EQ(AantalOpBon(ks, item_), 2);
     EXPECT_TRUE(server.Loopt());
+}
+
+TEST_F(KassaServerTest, TheProcessWideConnectionFindsTheServerOfTheWorkstationSettings)
+{
+    KassaServerProces server(admin_.Dir());
+    TempWerkplek werkplek;
+    MachineSettings instellingen(QStringLiteral("KassaServer"));
+    instellingen.WriteString(QStringLiteral("Hostnaam"), QStringLiteral(" 127.0.0.1 "));
+    instellingen.WriteInteger(QStringLiteral("Poort"), server.Poort());
+    g_KSCommunicatie.reset();
+    ASSERT_TRUE(KSVerbinding().IsConnected()) << KSVerbinding().LaatsteFout().toStdString();
+    EXPECT_EQ(&KSVerbinding(), g_KSCommunicatie.get()) << "one connection per process";
+    EXPECT_TRUE(KSVerbinding().KSMaakBestelling(item_, Ontbijt(1)));
+    g_KSCommunicatie.reset();
 }
