@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "host/tillra/Afronding.h"
+#include <QPushButton>
+#include <QSignalSpy>
+
 #include "host/tillra/ArtSel.h"
+#include "host/tillra/ArtikelSelectieKnoppen.h"
 #include "host/tillra/ArtikelSource.h"
 #include "host/tillra/BonRegel.h"
 #include "host/tillra/ProductLijst.h"
@@ -122,4 +126,25 @@ TEST(ArtSel, ReadsButtonsAndSkipsLinesThatDoNotParse)
     EXPECT_EQ(knoppen[1].kolom, 1);
     EXPECT_EQ(knoppen[2].artikelNr, 13);
     EXPECT_TRUE(knoppen[2].kleur.isEmpty());
+}
+
+TEST(ArtSel, TheButtonsComeFromTheFileAndReportTheirArticle)
+{
+    TempAdmin admin;
+    QString fout;
+    ASSERT_TRUE(SchrijfArtSelBestand({{0, 0, 10, QStringLiteral("Ontbijt; vroeg"), QStringLiteral("#ffcc00")},
+                                      {0, 1, 20, QStringLiteral("Wijn"), QString()}},
+                                     fout))
+        << fout.toStdString();
+    ArtikelSelectieKnoppen knoppen;
+    knoppen.Laad();
+    knoppen.Laad();
+    ASSERT_EQ(knoppen.findChildren<QPushButton*>().size(), 2) << "loading again replaces the buttons";
+    auto* ontbijt = knoppen.findChild<QPushButton*>(QStringLiteral("btnArt10"));
+    ASSERT_NE(ontbijt, nullptr);
+    EXPECT_EQ(ontbijt->text(), QStringLiteral("Ontbijt, vroeg"));
+    QSignalSpy gekozen(&knoppen, &ArtikelSelectieKnoppen::ArtikelGekozen);
+    knoppen.findChild<QPushButton*>(QStringLiteral("btnArt20"))->click();
+    ASSERT_EQ(gekozen.size(), 1);
+    EXPECT_EQ(gekozen[0][0].toInt(), 20);
 }
