@@ -39,6 +39,8 @@ sa_kas_rgls_omzet Omzet(const t_BonRegel& regel, int32_t regelNr)
 void OpslaanBereidingswijzen(const t_BonRegel& regel, int32_t jaar, int32_t regelNr, sa_kas_art_rgls2& rcd,
                              BonRegelBestanden& bestanden)
 {
+    int32_t eerste = 0;
+    int32_t laatste = 0;
     for (const Bereidingswijze& wijze : regel.bereidingswijzen) {
         const int32_t nr = bestanden.bw.GetFreeRecord(jaar);
         bereidingswijze bw{};
@@ -46,8 +48,10 @@ void OpslaanBereidingswijzen(const t_BonRegel& regel, int32_t jaar, int32_t rege
         bw.code = wijze.code;
         ZetTekst(bw.omschrijving, wijze.omschrijving);
         bestanden.bw.Store(jaar, nr, bw);
-        bestanden.bw.VoegAchterKetting(jaar, nr, 0, rcd.eersteBw, rcd.laatsteBw);
+        bestanden.bw.VoegAchterKetting(jaar, nr, 0, eerste, laatste);
     }
+    rcd.eersteBw = eerste;
+    rcd.laatsteBw = laatste;
 }
 
 // Walks a chain of `cache` from `eerste`, at most as many steps as the file has records.

@@ -2,6 +2,9 @@
 // Storing lists of product lines in the four product-line files of a year.
 // Writes are stores of the caller's action (the reservation lock must be
 // held); a damaged chain raises EBrRuntime and ends that action.
+// The head pair `eerste`/`laatste` is passed by reference: copy it out of a
+// packed record into plain variables and back, since a reference to a packed
+// field may be misaligned.
 
 #include <cstdint>
 #include <vector>

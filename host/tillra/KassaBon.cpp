@@ -33,8 +33,12 @@ struct OpenBon {
     // Replaces the stored bill by `nieuw` and stores the registration.
     void Bewaar(const std::vector<t_BonRegel>& nieuw)
     {
-        VerwijderBonRegels(nummer.jaar, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
-        OpslaanBonRegels(nieuw, nummer.jaar, nummer.nr, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
+        int32_t eerste = rcd.eersteRegel;
+        int32_t laatste = rcd.laatsteRegel;
+        VerwijderBonRegels(nummer.jaar, eerste, laatste, bestanden);
+        OpslaanBonRegels(nieuw, nummer.jaar, nummer.nr, eerste, laatste, bestanden);
+        rcd.eersteRegel = eerste;
+        rcd.laatsteRegel = laatste;
         ++rcd.wijzigTeller;
         cache.Store(nummer, rcd);
     }
@@ -70,7 +74,11 @@ void BoekOpRegistratie(OpenBon& bon, int32_t kassaNr, const JaarNr& mutatie)
     rcd.mutNr = mutatie.nr;
     const int32_t nr = boekingen.GetFreeRecord(bon.nummer.jaar);
     boekingen.Store(bon.nummer.jaar, nr, rcd);
-    boekingen.VoegAchterKetting(bon.nummer.jaar, nr, 0, bon.rcd.eerste, bon.rcd.laatste);
+    int32_t eerste = bon.rcd.eerste;
+    int32_t laatste = bon.rcd.laatste;
+    boekingen.VoegAchterKetting(bon.nummer.jaar, nr, 0, eerste, laatste);
+    bon.rcd.eerste = eerste;
+    bon.rcd.laatste = laatste;
 }
 
 // The settled bill, in the files of the year it is settled in.
@@ -86,7 +94,11 @@ JaarNr SchrijfMutatie(const OpenBon& bon, int32_t kassaNr, AfrekenWijze wijze, d
     rcd.moment = DateToDatumTijd(moment);
     rcd.bedrag = bedrag;
     rcd.wijze = static_cast<uint16_t>(wijze);
-    OpslaanBonRegels(bon.regels, sleutel.jaar, sleutel.nr, rcd.eersteRegel, rcd.laatsteRegel, bestanden);
+    int32_t eerste = 0;
+    int32_t laatste = 0;
+    OpslaanBonRegels(bon.regels, sleutel.jaar, sleutel.nr, eerste, laatste, bestanden);
+    rcd.eersteRegel = eerste;
+    rcd.laatsteRegel = laatste;
     mutaties.Store(sleutel, rcd);
     return sleutel;
 }

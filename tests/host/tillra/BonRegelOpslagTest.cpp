@@ -31,7 +31,7 @@ std::vector<t_BonRegel> Producten()
 
 using HfdCache = RecordCache<WIN_rsv_res_hfd>;
 
-// Runs `stap` on the header of reservation `nr` in one action and stores it.
+// Runs `stap` on the product head pair of reservation `nr` in one action and stores it.
 template <class F>
 void WijzigKop(int32_t nr, F stap)
 {
@@ -39,8 +39,12 @@ void WijzigKop(int32_t nr, F stap)
     ASSERT_TRUE(actie.Locked());
     HfdCache hfd(Bestanden::ResHfd, brlib::tfPerJaar, false, false);
     WIN_rsv_res_hfd kop = hfd.Record(kJaar, nr);
+    int32_t eerste = kop.eersteProduct;
+    int32_t laatste = kop.laatsteProduct;
     auto bestanden = BonRegelBestanden::Reservering(false);
-    stap(kop, bestanden);
+    stap(eerste, laatste, bestanden);
+    kop.eersteProduct = eerste;
+    kop.laatsteProduct = laatste;
     hfd.Store(kJaar, nr, kop);
     actie.Commit();
 }
@@ -54,8 +58,8 @@ int32_t ReserveringMet(const std::vector<t_BonRegel>& regels, int32_t kamer)
         nr = SchrijfReservering(kNu, kamer);
         actie.Commit();
     }
-    WijzigKop(nr, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden& bestanden) {
-        OpslaanBonRegels(regels, kJaar, nr, kop.eersteProduct, kop.laatsteProduct, bestanden);
+    WijzigKop(nr, [&](int32_t& eerste, int32_t& laatste, BonRegelBestanden& bestanden) {
+        OpslaanBonRegels(regels, kJaar, nr, eerste, laatste, bestanden);
     });
     return nr;
 }
@@ -90,8 +94,8 @@ TEST(BonRegelOpslag, RemovedLinesGoAndLeaveTheirRecordsForTheNextSave)
     const int32_t geannuleerd = ReserveringMet(Producten(), 101);
     const int32_t ander = ReserveringMet(Producten(), 111);
     const auto regelsVoor = BonRegelBestanden::Reservering(true).regels.RecordCount(kJaar);
-    WijzigKop(geannuleerd, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden& bestanden) {
-        VerwijderBonRegels(kJaar, kop.eersteProduct, kop.laatsteProduct, bestanden);
+    WijzigKop(geannuleerd, [&](int32_t& eerste, int32_t& laatste, BonRegelBestanden& bestanden) {
+        VerwijderBonRegels(kJaar, eerste, laatste, bestanden);
     });
     EXPECT_EQ(Kop(geannuleerd).eersteProduct, 0);
     EXPECT_EQ(Kop(geannuleerd).laatsteProduct, 0);
@@ -122,9 +126,9 @@ TEST(BonRegelOpslag, TheCheckFindsLinesThatNoReservationHoldsAndBrokenChains)
     TempAdmin admin;
     VoegArtikelenToe();
     const int32_t nr = ReserveringMet(Producten(), 101);
-    WijzigKop(nr, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden&) { kop.laatsteProduct = kop.eersteProduct; });
+    WijzigKop(nr, [&](int32_t& eerste, int32_t& laatste, BonRegelBestanden&) { laatste = eerste; });
     EXPECT_TRUE(Bevindingen().find("laatste is") != std::string::npos) << Bevindingen();
-    WijzigKop(nr, [&](WIN_rsv_res_hfd& kop, BonRegelBestanden&) { kop.eersteProduct = kop.laatsteProduct = 0; });
+    WijzigKop(nr, [&](int32_t& eerste, int32_t& laatste, BonRegelBestanden&) { eerste = laatste = 0; });
     EXPECT_NE(Bevindingen().find("rsv_resart_bonrgls.dat, jaar 2026, record 2: hoort bij geen enkele ketting"),
               std::string::npos)
         << Bevindingen();
