@@ -24,7 +24,7 @@ QByteArray Antwoord(QJsonObject antwoord)
 }
 
 // The registration the request names; none for another kind or a bad number.
-std::optional<JaarNr> Registratie(const QJsonObject& verzoek)
+std::optional<JaarNr> GenoemdeRegistratie(const QJsonObject& verzoek)
 {
     const QJsonValue soort = verzoek.value(QStringLiteral("soort"));
     const QJsonValue jaar = verzoek.value(QStringLiteral("jaar"));
@@ -82,7 +82,7 @@ QByteArray Afrekening(const JaarNr& nummer, const QJsonObject& verzoek, int32_t 
 QByteArray Voer(const QJsonObject& verzoek, int32_t kassaNr)
 {
     const QString opdracht = verzoek.value(QStringLiteral("opdracht")).toString();
-    const auto nummer = Registratie(verzoek);
+    const auto nummer = GenoemdeRegistratie(verzoek);
     if (!nummer)
         return FoutAntwoord(QStringLiteral("Het verzoek noemt geen geldige registratie (soort 5, jaar, nummer)."));
     if (opdracht == KassaProtocol::kTafelBon)
