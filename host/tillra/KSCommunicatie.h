@@ -39,7 +39,7 @@ public:
 
     static constexpr int kVerbindTijdMs = 2000;
     static constexpr int kWachtNaFoutMs = 30000;
-    static constexpr int kAntwoordTijdMs = 15000;
+    static constexpr int kAntwoordTijdMs = 10000;
 
     // The server of this workstation's settings (TlrSettings).
     TKSCommunicatie();
