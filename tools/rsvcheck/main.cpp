@@ -1,4 +1,5 @@
-// rsvcheck DIR: checks the record files of the administration in DIR, read-only.
+// rsvcheck DIR: checks the record files of the administration in DIR and its
+// till files (product lines, registrations, bills), read-only.
 // Prints "OK" and exits 0 when clean; otherwise one line per finding, exit 1.
 
 #include <cstdio>
@@ -6,6 +7,7 @@
 #include <QDir>
 
 #include "host/base/AdminDir.h"
+#include "host/tillra/KassaControle.h"
 #include "store/Integriteit.h"
 
 int main(int argc, char** argv)
@@ -17,7 +19,9 @@ int main(int argc, char** argv)
         return 2;
     }
     ZetAdminDir(QDir(args[1]).absolutePath());
-    const std::vector<Bevinding> bevindingen = ControleerAdministratie();
+    std::vector<Bevinding> bevindingen = ControleerAdministratie();
+    for (Bevinding& b : Tillra::ControleerKassaBestanden())
+        bevindingen.push_back(std::move(b));
     for (const Bevinding& b : bevindingen)
         std::printf("%s\n", b.Regel().toLocal8Bit().constData());
     if (bevindingen.empty())
