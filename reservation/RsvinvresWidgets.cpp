@@ -24,6 +24,8 @@ QLabel* Veld(QWidget* ouder, const char* naam)
 {
     auto* veld = Benoemd<QLabel>(ouder, naam);
     veld->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    veld->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    veld->setMinimumHeight(veld->fontMetrics().height() + 6);
     return veld;
 }
 

@@ -88,8 +88,11 @@ QGroupBox* TfrmRsvZoekRes::MaakWeergave()
         regel->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         regel->setCheckState(Qt::Checked);
     }
-    lstbxWeergave->setFixedHeight(4 * lstbxWeergave->sizeHintForRow(0) + 2 * lstbxWeergave->frameWidth());
-    lstbxWeergave->setFixedWidth(130);
+    // All four items in sight, without scroll bars.
+    lstbxWeergave->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstbxWeergave->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstbxWeergave->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    lstbxWeergave->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* knoppen = new QVBoxLayout;
     knoppen->addWidget(rdbtnAlle);
     knoppen->addWidget(rdbtnSelectie);
