@@ -134,6 +134,7 @@ void Rijen(benchmark::State& state, const std::vector<zoek::ZoekTreffer>& treffe
 }
 void RijenOpNaam(benchmark::State& state) { Rijen(state, zoek::ZoekOpNaam(kNaam)); }
 void RijenOpDatum(benchmark::State& state) { Rijen(state, zoek::ZoekOpDatum(kDatum)); }
+void RijenPerJaar(benchmark::State& state) { Rijen(state, zoek::ZoekPerJaar(kTot, false)); }
 
 void Registreer(const char* naam, void (*meting)(benchmark::State&))
 {
@@ -161,6 +162,7 @@ int main(int argc, char** argv)
     Registreer("SqliteOpDatum", SqliteOpDatum);
     Registreer("RijenOpNaam", RijenOpNaam);
     Registreer("RijenOpDatum", RijenOpDatum);
+    Registreer("RijenPerJaar", RijenPerJaar);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
