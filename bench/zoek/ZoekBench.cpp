@@ -7,7 +7,6 @@
 
 #include <map>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "bench/board/BenchAdmin.h"
@@ -148,9 +147,6 @@ void Registreer(const char* naam, void (*meting)(benchmark::State&))
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     const QTemporaryDir admin;
     ZetAdminDir(admin.path());
     SchrijfVerblijven(Verblijven());
