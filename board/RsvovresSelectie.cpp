@@ -151,3 +151,12 @@ void TfrmRsvOvRes::btnSelResClick()
         SelectReservation(jrnrdlgRes->Waarde(), JaarNr());
     HerlaadMetSelectie();
 }
+
+void TfrmRsvOvRes::btnZoekenClick()
+{
+    const TimerPauze pauze(*this);
+    JaarNr gekozen;
+    if (RsvDlgZoekReservering(this, gekozen))
+        SelectReservation(gekozen, JaarNr());
+    HerlaadMetSelectie();
+}

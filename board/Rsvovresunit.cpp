@@ -74,7 +74,7 @@ void TfrmRsvOvRes::MaakWidgets()
     // Their forms and modes are not on the board yet: disabled rather than doing nothing.
     const std::initializer_list<QWidget*> nogNiet = {onder_.btnVerplaatsen, onder_.btnPerWzg,
                                                      onder_.btnGroepWijzigen, onder_.btnOverzicht,
-                                                     onder_.btnSettings, boven_.btnZoeken};
+                                                     onder_.btnSettings};
     for (QWidget* knop : nogNiet)
         knop->setEnabled(false);
 }
@@ -92,6 +92,7 @@ void TfrmRsvOvRes::Verbind()
     connect(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
     connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
     connect(boven_.btnSelRes, &QPushButton::clicked, this, &TfrmRsvOvRes::btnSelResClick);
+    connect(boven_.btnZoeken, &QPushButton::clicked, this, &TfrmRsvOvRes::btnZoekenClick);
     connect(jrnrdlgRes, &JaarNrDialog::OnChangeJaar, this,
             [this](int jaar) { jrnrdlgRes->SetMaxAantal(brlib::GetReserveringCount(jaar)); });
     connect(gridKnoppen_.btnLegenda, &QToolButton::clicked, this, &TfrmRsvOvRes::ToonLegenda);

@@ -107,6 +107,7 @@ private:
     void dgGridMouseMove(QPoint plek);
     void dgGridMouseDown(QPoint plek);
     void btnSelResClick();
+    void btnZoekenClick();
 
     bord::BordToestand toestand_;
     bord::BordGeometrie geometrie_;

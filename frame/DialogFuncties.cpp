@@ -9,6 +9,7 @@
 #include "masterdata/Rsvkamerunit.h"
 #include "masterdata/Rsvperiodeunit.h"
 #include "masterdata/Rsvtariefsoortunit.h"
+#include "reservation/Rsvzoekresunit.h"
 
 namespace {
 template <class Form>
@@ -34,6 +35,15 @@ void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget* owner, Jaa
     form->ZetFocusInCheck(inCheck);
     form->ZetDatum(datum);
     ShowModal(*form);
+}
+
+bool RsvDlgZoekReservering(QWidget* owner, JaarNr& reservering)
+{
+    TfrmRsvZoekRes form(owner, nullptr);
+    if (ShowModal(form) != mrOk)
+        return false;
+    reservering = form.SelectedReservation();
+    return true;
 }
 
 void RsvDlgKamer(QWidget* owner) { ToonModaal<TfrmRsvKamer>(owner); }

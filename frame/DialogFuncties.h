@@ -15,6 +15,9 @@ RSV_EXPORT void RsvDlgReserveringsOverzicht(QWidget* owner, JaarNr inCheck);
 // The check-in list of `reservering` at `datum`, with the room of `inCheck`
 // (JaarNr(0, 0) for none) in focus.
 RSV_EXPORT void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget* owner, JaarNr inCheck);
+// The reservation overview as a picking dialog; true, with the reservation of
+// the chosen row in `reservering`, after OK.
+RSV_EXPORT bool RsvDlgZoekReservering(QWidget* owner, JaarNr& reservering);
 RSV_EXPORT void RsvDlgKamer(QWidget* owner);
 RSV_EXPORT void RsvDlgKamerType(QWidget* owner);
 RSV_EXPORT void RsvDlgTariefSoort(QWidget* owner);

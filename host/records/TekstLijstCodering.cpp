@@ -24,20 +24,28 @@ QByteArray CodeerRegels(const QStringList& regels)
     return bytes;
 }
 
+std::optional<QByteArrayView> LeesRegelUtf8(QByteArrayView bytes, qsizetype& pos)
+{
+    uint16_t lengte;
+    if (pos + qsizetype(sizeof lengte) > bytes.size())
+        return std::nullopt;
+    std::memcpy(&lengte, bytes.data() + pos, sizeof lengte);
+    if (pos + qsizetype(sizeof lengte) + lengte > bytes.size())
+        return std::nullopt;
+    const QByteArrayView regel = bytes.sliced(pos + sizeof lengte, lengte);
+    pos += sizeof lengte + lengte;
+    return regel;
+}
+
 std::optional<QStringList> DecodeerRegels(const QByteArray& bytes)
 {
     QStringList regels;
     qsizetype pos = 0;
     while (pos < bytes.size()) {
-        uint16_t lengte;
-        if (pos + qsizetype(sizeof lengte) > bytes.size())
+        const auto regel = LeesRegelUtf8(bytes, pos);
+        if (!regel)
             return std::nullopt;
-        std::memcpy(&lengte, bytes.constData() + pos, sizeof lengte);
-        pos += sizeof lengte;
-        if (pos + lengte > bytes.size())
-            return std::nullopt;
-        regels << QString::fromUtf8(bytes.constData() + pos, lengte);
-        pos += lengte;
+        regels << QString::fromUtf8(*regel);
     }
     return regels;
 }
