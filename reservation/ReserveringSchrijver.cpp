@@ -150,6 +150,20 @@ int32_t ReserveringSchrijver::VoegRegelToe(const JaarNr& res, const brlib::stRes
     return nr;
 }
 
+int32_t ReserveringSchrijver::KopieerRegel(int32_t jaar, int32_t nr,
+                                           const std::function<void(WIN_rsv_res_rgl&)>& wijzig)
+{
+    WIN_rsv_res_rgl kopie = LeesRegel(jaar, nr);
+    kopie.vorige = kopie.volgende = kopie.vorigeDag = kopie.volgendeDag = 0;
+    kopie.wijzigTeller = 0;
+    wijzig(kopie);
+    const int32_t nieuw = rgl_.GetFreeRecord(jaar);
+    rgl_.Store(jaar, nieuw, kopie);
+    rgl_.VoegAchterKetting(jaar, nieuw, 0, hfd_, kopie.hfdNr, 0);
+    ZetRegelInDag(jaar, nieuw);
+    return nieuw;
+}
+
 void ReserveringSchrijver::NeemRegelUitDag(int32_t jaar, int32_t nr)
 {
     rgl_.NeemUitKetting(jaar, nr, 1, dagRgl_, LeesRegel(jaar, nr).dagNr, 0);

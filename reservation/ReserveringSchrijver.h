@@ -65,6 +65,10 @@ public:
     // A new line for reservation `res`, at the end of its lines and of the chain
     // of its begin day; returns its record number.
     int32_t VoegRegelToe(const JaarNr& res, const brlib::stRes& regel, int soort);
+    // A copy of line `nr` with its links cleared and its change counter 0,
+    // changed by `wijzig`, at the end of the reservation's lines and of the
+    // chain of its (changed) begin day; returns its record number.
+    int32_t KopieerRegel(int32_t jaar, int32_t nr, const std::function<void(WIN_rsv_res_rgl&)>& wijzig);
     // A line out of / into the chain of its begin day (ZetRegelInDag takes the
     // day from the line's begin date, as ZetKopInDag does).
     void NeemRegelUitDag(int32_t jaar, int32_t nr);
