@@ -75,15 +75,23 @@ void TfrmRsvOvRes::ZetNavigatie(bool aan)
         knop->setEnabled(aan);
 }
 
+// Rebuilding the cells drops their highlights; the chosen reservation keeps its own.
+void TfrmRsvOvRes::HerbouwMetSelectie()
+{
+    Refresh(true);
+    ShowSelected(toestand_.geselecteerd);
+    Refresh(false);
+}
+
 void TfrmRsvOvRes::VolgModus(bord::ModusReactie reactie)
 {
     switch (reactie) {
     case bord::ModusReactie::Niets: break;
     case bord::ModusReactie::Herteken: Refresh(false); break;
-    case bord::ModusReactie::Herbouw: Refresh(true); break;
+    case bord::ModusReactie::Herbouw: HerbouwMetSelectie(); break;
     case bord::ModusReactie::Stap2:
         ZetNavigatie(false);
-        Refresh(true);
+        HerbouwMetSelectie();
         break;
     case bord::ModusReactie::Einde: BeeindigModus(); break;
     }

@@ -107,6 +107,7 @@ private:
     void VerbindModi();
     void BeginModus(bord::ModusSoort soort);
     void VolgModus(bord::ModusReactie reactie);
+    void HerbouwMetSelectie();
     void ModusMuisBeweeg(QPoint plek);
     void ModusMuisNeer(QPoint plek);
     void ZetNavigatie(bool aan);
