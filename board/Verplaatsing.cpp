@@ -70,8 +70,9 @@ void VolgVervolgKamers(ReserveringSchrijver& s, const Verplaatsing& v)
 
 StapUitkomst Schrijf(ReserveringSchrijver& s, const Verplaatsing& v)
 {
+    // The reservation's own other lines count too: two of its lines on one room may not overlap.
     const TDateTime vanaf = v.vanaf > 0 ? v.vanaf : v.begin;
-    if (!brlib::ZoekKamerBezetting(v.nieuweKamer, vanaf, v.eind, v.reservering).empty())
+    if (!brlib::ZoekKamerBezetting(v.nieuweKamer, vanaf, v.eind, JaarNr()).empty())
         return StapUitkomst::Geweigerd(kBezet);
     if (v.tellerBekend && s.LeesKop(v.reservering).wijzigTeller != v.wijzigTeller)
         return StapUitkomst::Geweigerd(kGewijzigd);

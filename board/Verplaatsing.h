@@ -4,7 +4,7 @@
 // on the old room with the new room as its continuation.
 //
 // One action under the reservation lock: the new room is checked on disk
-// (the reservation's own lines do not count), the header's change counter is
+// (also against the reservation's own other lines), the header's change counter is
 // compared with the one the board loaded, and then the header, the lines,
 // their day chains and the pre-registrations are written.
 
