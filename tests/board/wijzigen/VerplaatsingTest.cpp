@@ -4,6 +4,7 @@
 #include "tests/board/wijzigen/WijzigTest.h"
 
 #include "host/records/UpdateCount.h"
+#include "tests/support/FaultFileSystem.h"
 
 using bord::Afloop;
 
@@ -82,6 +83,35 @@ TEST_F(WijzigTest, ALockHeldElsewhereMovesNothing)
     }
     EXPECT_EQ(r.afloop, Afloop::Mislukt);
     EXPECT_EQ(+RegelsVan(res)[0].kamerNr, 101);
+}
+
+// Whichever write of the commit fails, nothing of the move is on disk and the user is told.
+TEST_F(WijzigTest, AFullDiskAtAnyWriteLeavesNothingOfAPartialMove)
+{
+    const JaarNr res = BoekKamer(101, maandag_, maandag_ + 5);
+    ZetVoorReg(res, 101, {QStringLiteral("Pietersen")});
+    const bord::Verplaatsing v = Verplaatsing(res, 102, maandag_ + 2);
+    FaultFileSystem fs;
+    int mislukt = 0;
+    for (int n = 1; n < 80; ++n) {
+        const auto voor = AlleBestanden(admin_.Dir());
+        const size_t berichten = berichten_.Gezien().size();
+        bord::ActieUitkomst r;
+        {
+            brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(admin_.Dir(), fs));
+            fs.FailWrite(n);
+            r = bord::RegistreerVerplaatsing(v, kTitel);
+            fs.FailWrite(0);
+        }
+        if (r.afloop == Afloop::Opgeslagen)  // n lies beyond the last write of the commit
+            break;
+        ++mislukt;
+        EXPECT_EQ(AlleBestanden(admin_.Dir()), voor) << "write " << n;
+        ASSERT_EQ(berichten_.Gezien().size(), berichten + 1) << "write " << n;
+        EXPECT_TRUE(berichten_.Laatste().tekst.startsWith(QStringLiteral("De wijziging is niet geregistreerd.\n")));
+    }
+    EXPECT_GT(mislukt, 5);
+    EXPECT_EQ(RegelsVan(res).size(), 2u);
 }
 
 // A split from day p: [begin, p) stays on the old room and continues on the
