@@ -86,6 +86,8 @@ bool WijzigModi::NaHerladen()
 {
     nieuwBegin_ = oudBegin_;
     nieuwEind_ = oudEind_;
+    if (bord_.periodeModus == 2)
+        ToonPeriode();
     if (bord_.verplaatsModus != 2)
         return true;
     bord_.verplaatsItem = -1;

@@ -71,6 +71,7 @@ private:
     ModusReactie KiesReservering(const BordPlek& plek);
     ModusReactie SchuifPeriode(const BordPlek& plek);
     ModusReactie BevestigPeriode();
+    void ToonPeriode();
     ModusReactie KlikGroep();
     ModusReactie BevestigGroep();
     ModusReactie Geregistreerd(const ActieUitkomst& uitkomst, const QString& mislukt);

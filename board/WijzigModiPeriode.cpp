@@ -45,6 +45,7 @@ ModusReactie WijzigModi::KiesReservering(const BordPlek& plek)
         }
     periodeRes_ = bord_.geselecteerd;
     klikDatum_ = plek.datum;
+    ToonPeriode();
     ZetInstructie(QStringLiteral("Selecteer de nieuwe periode voor reservering ") + periodeRes_.String(2, 5));
     bord_.periodeModus = 2;
     return ModusReactie::Stap2;
@@ -72,7 +73,15 @@ ModusReactie WijzigModi::SchuifPeriode(const BordPlek& plek)
     bord_.items = std::move(proef);
     nieuwBegin_ = begin;
     nieuwEind_ = eind;
+    ToonPeriode();
     return ModusReactie::Herbouw;
+}
+
+// The header marks the columns of the period as it would be stored.
+void WijzigModi::ToonPeriode()
+{
+    bord_.gekozenBegin = nieuwBegin_;
+    bord_.gekozenEind = nieuwEind_;
 }
 
 ModusReactie WijzigModi::BevestigPeriode()

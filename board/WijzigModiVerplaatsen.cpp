@@ -98,7 +98,8 @@ void WijzigModi::ZetVoorRegKamer(int32_t van, int32_t naar)
 ModusReactie WijzigModi::SleepRegel(const BordPlek& plek)
 {
     brlib::stRes* regel = GekozenRegel();
-    if (!regel || plek.soort != PlekSoort::Dag || plek.datum < regel->begin || plek.datum > regel->eind)
+    if (!regel || plek.soort != PlekSoort::Dag || plek.rij >= static_cast<int>(bord_.kamers.size()) ||
+        plek.datum < regel->begin || plek.datum > regel->eind)
         return ModusReactie::Niets;
     const int32_t kamer = bord_.kamers[plek.rij].kamerNr;
     TDateTime vroegste = 0;
