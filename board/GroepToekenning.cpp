@@ -42,8 +42,10 @@ QString GroepVraag(const GroepToekenning& t)
     if (t.groepB == 0) {
         vraag = QStringLiteral("U heeft een reservering geselecteerd die niet aan een groep is toegekend.\n");
         if (t.groepA > 0)
-            vraag += p + QStringLiteral(" wordt uit groep ") + QString::number(t.groepA) + QStringLiteral(" verwijderd.\n");
-        vraag += QStringLiteral("Er wordt dan een nieuwe groep aangemaakt waaraan beide reserveringen worden toegekend.");
+            vraag += p + QStringLiteral(" wordt uit groep ") + QString::number(t.groepA) +
+                     QStringLiteral(" verwijderd.\n");
+        vraag +=
+            QStringLiteral("Er wordt dan een nieuwe groep aangemaakt waaraan beide reserveringen worden toegekend.");
     } else if (t.groepA > 0) {
         vraag = p + QStringLiteral(" wordt nu verwijderd uit groep ") + QString::number(t.groepA) +
                 QStringLiteral(" en toegekend aan groep ") + QString::number(t.groepB) + QStringLiteral(".");

@@ -80,4 +80,7 @@ void TfrmRsvOverlap::ZetDatum(TDateTime datum)
 
 void TfrmRsvOverlap::FormShow() { MachineSettings(kIdentiteit).ReadFormPosSize(QStringLiteral("form"), this); }
 
-void TfrmRsvOverlap::FormClose(TCloseAction&) { MachineSettings(kIdentiteit).WriteFormPosSize(QStringLiteral("form"), this); }
+void TfrmRsvOverlap::FormClose(TCloseAction&)
+{
+    MachineSettings(kIdentiteit).WriteFormPosSize(QStringLiteral("form"), this);
+}

@@ -127,7 +127,9 @@ private:
     bord::KleurTabel kleuren_;
     bord::NieuweReservering nieuw_{toestand_, QStringLiteral("Reserveringen")};
     bord::WijzigModi modi_{toestand_, QStringLiteral("Reserveringen"),
-                           [this](int32_t b, int32_t d, TDateTime e, TDateTime l) { return KiesBegindatum(b, d, e, l); }};
+                           [this](int32_t bron, int32_t doel, TDateTime eerste, TDateTime laatste) {
+                               return KiesBegindatum(bron, doel, eerste, laatste);
+                           }};
     bool zoekenAan_ = false;  // btnZoeken before a mode turned it off
     JaarNr startInCheck_;
 

@@ -87,7 +87,8 @@ void WijzigModi::ToonPeriode()
 ModusReactie WijzigModi::BevestigPeriode()
 {
     bord_.periodeModus = 0;
-    ZetInstructie(QStringLiteral("Nieuwe periode: ") + Datum(nieuwBegin_) + QStringLiteral(" t/m ") + Datum(nieuwEind_));
+    ZetInstructie(QStringLiteral("Nieuwe periode: ") + Datum(nieuwBegin_) + QStringLiteral(" t/m ") +
+                  Datum(nieuwEind_));
     if (WarningMsg(QStringLiteral("Wilt u de periode wijziging van deze reservering opslaan?"),
                    QStringLiteral("Periode wijzigen"), msg::mbYesNo) != msg::idYes) {
         Stop();
@@ -98,7 +99,8 @@ ModusReactie WijzigModi::BevestigPeriode()
         p.tellerBekend = true;
         p.wijzigTeller = extra->wijzigTeller;
     }
-    return Geregistreerd(RegistreerPeriodeWijziging(p, titel_), QStringLiteral("Kan periode wijziging niet registreren!"));
+    return Geregistreerd(RegistreerPeriodeWijziging(p, titel_),
+                         QStringLiteral("Kan periode wijziging niet registreren!"));
 }
 
 }  // namespace bord

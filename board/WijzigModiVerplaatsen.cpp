@@ -153,9 +153,9 @@ ModusReactie WijzigModi::BevestigVerplaatsing()
     const QString bron = QString::number(bord_.bronKamer);
     const QString doel = QString::number(regel->kamerNr);
     ZetInstructie(QStringLiteral("Kamer ") + bron + QStringLiteral(" verplaatsen naar kamer ") + doel);
-    if (WarningMsg(QStringLiteral("Wilt u de reservering van kamer ") + bron + QStringLiteral(" verplaatsen naar kamer ") +
-                       doel + QStringLiteral(" ?"),
-                   kVerplaatsen, msg::mbYesNo) != msg::idYes) {
+    const QString vraag = QStringLiteral("Wilt u de reservering van kamer ") + bron +
+                          QStringLiteral(" verplaatsen naar kamer ") + doel + QStringLiteral(" ?");
+    if (WarningMsg(vraag, kVerplaatsen, msg::mbYesNo) != msg::idYes) {
         Stop();
         return ModusReactie::Einde;
     }

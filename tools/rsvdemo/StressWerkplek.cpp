@@ -31,8 +31,8 @@ std::vector<brlib::stRes> WillekeurigeRegels(const std::vector<brlib::stKamer>& 
 // Another workstation took the room or changed the reservation first.
 bool IsWeigeringDoorAnderen(const QString& tekst)
 {
-    return tekst.contains(QStringLiteral("niet meer vrij")) || tekst.contains(QStringLiteral("niet meer beschikbaar")) ||
-           tekst.contains(QStringLiteral("tussentijds"));
+    return tekst.contains(QStringLiteral("niet meer vrij")) ||
+           tekst.contains(QStringLiteral("niet meer beschikbaar")) || tekst.contains(QStringLiteral("tussentijds"));
 }
 
 }  // namespace

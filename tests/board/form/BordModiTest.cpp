@@ -62,7 +62,8 @@ TEST_F(BordModiTest, ALineMovesWhollyToTheRoomUnderThePointerAfterTheQuestion)
     KlikOp(Midden(5, 3));
 
     ASSERT_EQ(berichten_.Gezien().size(), 1u);
-    EXPECT_EQ(berichten_.Laatste().tekst, QStringLiteral("Wilt u de reservering van kamer 101 verplaatsen naar kamer 103 ?"));
+    EXPECT_EQ(berichten_.Laatste().tekst,
+              QStringLiteral("Wilt u de reservering van kamer 101 verplaatsen naar kamer 103 ?"));
     EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Verplaatsen"));
     EXPECT_EQ(berichten_.Laatste().knoppen, msg::mbYesNo);
     EXPECT_EQ(Kamers(res), std::vector<int32_t>{103});

@@ -66,9 +66,8 @@ protected:
     {
         std::vector<JaarNr> eersten;
         for (int g = 0; g < n; ++g) {
-            const bord::RegistratieResultaat r =
-                Boek({Regel(101, maandag_ + 3 * g, maandag_ + 3 * g + 1), Regel(102, maandag_ + 3 * g, maandag_ + 3 * g + 1)},
-                     true);
+            const TDateTime dag = maandag_ + 3 * g;
+            const bord::RegistratieResultaat r = Boek({Regel(101, dag, dag + 1), Regel(102, dag, dag + 1)}, true);
             EXPECT_EQ(r.groepNr, g + 1);
             eersten.push_back(r.reserveringen.at(0));
         }
@@ -81,7 +80,8 @@ protected:
         RecordCache<WIN_rsv_groep_hfd> hfd(Bestanden::GroepHfd, brlib::tfEenBestand, true, true);
         std::vector<JaarNr> leden;
         WIN_rsv_groep_sub lid{};
-        for (int32_t nr = sub.EersteRecord(lid, hfd, groep, 0); nr != 0 && leden.size() < 20; nr = sub.NextRecord(0, lid))
+        for (int32_t nr = sub.EersteRecord(lid, hfd, groep, 0); nr != 0 && leden.size() < 20;
+             nr = sub.NextRecord(0, lid))
             leden.emplace_back(int32_t{lid.jaar}, int32_t{lid.resNr});
         return leden;
     }
