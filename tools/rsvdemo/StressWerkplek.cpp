@@ -59,7 +59,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
     for (int i = 0; i < aantal; ++i) {
         const int voor = berichten;
         if (std::bernoulli_distribution(0.5)(gen)) {
-            const bord::Afloop afloop = WijzigWillekeurig(gen);
+            const bord::Afloop afloop = WijzigWillekeurig(kamers, gen);
             telling.opgeslagen += afloop == bord::Afloop::Opgeslagen;
             telling.geenLock += afloop == bord::Afloop::Mislukt && berichten == voor;
             continue;

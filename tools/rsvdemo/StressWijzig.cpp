@@ -7,7 +7,6 @@
 #include "board/Verplaatsing.h"
 #include "host/base/EBrRuntime.h"
 #include "host/base/HuidigeDatum.h"
-#include "host/brlib/Inlezen.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "host/brlib/ResStatus.h"
 
@@ -37,11 +36,10 @@ std::optional<brlib::RsvReservering> WillekeurigeReservering(std::mt19937& gen)
     }
 }
 
-bord::Afloop Verplaats(const brlib::RsvReservering& res, std::mt19937& gen, bool gedeeltelijk)
+bord::Afloop Verplaats(const brlib::RsvReservering& res, const std::vector<brlib::stKamer>& kamers,
+                       std::mt19937& gen, bool gedeeltelijk)
 {
     const brlib::stRes& regel = res.kamerRegels[Kies(gen, 0, int(res.kamerRegels.size()) - 1)];
-    std::vector<brlib::stKamer> kamers;
-    brlib::InlezenKamers(kamers);
     const int32_t naar = kamers[Kies(gen, 0, int(kamers.size()) - 1)].kamerNr;
     const int nachten = int(regel.eind - regel.begin);
     if (naar == regel.kamerNr || (gedeeltelijk && nachten < 2))
@@ -75,14 +73,14 @@ bord::Afloop Groepeer(const brlib::RsvReservering& a, std::mt19937& gen)
 
 }  // namespace
 
-bord::Afloop WijzigWillekeurig(std::mt19937& gen)
+bord::Afloop WijzigWillekeurig(const std::vector<brlib::stKamer>& kamers, std::mt19937& gen)
 {
     const std::optional<brlib::RsvReservering> res = WillekeurigeReservering(gen);
     if (!res)
         return bord::Afloop::Gedaan;
     switch (Kies(gen, 0, 3)) {
-    case 0: return Verplaats(*res, gen, false);
-    case 1: return Verplaats(*res, gen, true);
+    case 0: return Verplaats(*res, kamers, gen, false);
+    case 1: return Verplaats(*res, kamers, gen, true);
     case 2: return Verschuif(*res, gen);
     default: return Groepeer(*res, gen);
     }
