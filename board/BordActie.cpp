@@ -21,28 +21,28 @@ void Toon(const StapUitkomst& stap, const QString& titel)
 
 }  // namespace
 
-ActieUitkomst VoerUit(const Schrijfstap& stap, const QString& titel)
+Afloop VoerUit(const Schrijfstap& stap, const QString& titel)
 {
-    ActieUitkomst uitkomst;
+    Afloop afloop = Afloop::Mislukt;
     StapUitkomst gemeld = StapUitkomst::Mislukt();
     try {
         brlib::RsvActie actie;
         if (!actie.Locked())
-            return uitkomst;
+            return afloop;
         ReserveringSchrijver schrijver;
         gemeld = stap(schrijver);
         if (gemeld.afloop == Afloop::Opgeslagen) {
-            uitkomst.updateCount = brlib::RsvChangeUpdateCount();
+            brlib::RsvChangeUpdateCount();
             actie.Commit();
         }
-        uitkomst.afloop = gemeld.afloop;
+        afloop = gemeld.afloop;
     } catch (const EBrRuntime& e) {  // a full disk, a damaged chain: the uncommitted action is dropped
-        uitkomst = ActieUitkomst{Afloop::Gedaan};  // told below; the board reads again
+        afloop = Afloop::Gedaan;  // told below; the board reads again
         gemeld = StapUitkomst::Geweigerd(QStringLiteral("De wijziging is niet geregistreerd.\n") + e.Message());
     }
     if (!gemeld.melding.isEmpty())
         Toon(gemeld, titel);
-    return uitkomst;
+    return afloop;
 }
 
 }  // namespace bord

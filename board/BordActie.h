@@ -5,7 +5,6 @@
 // committed only when the step stores. Messages are shown after the lock is
 // free again, so that another workstation is not kept waiting on a dialog.
 
-#include <cstdint>
 #include <functional>
 #include <QString>
 
@@ -39,14 +38,9 @@ struct StapUitkomst {
     }
 };
 
-struct ActieUitkomst {
-    Afloop afloop = Afloop::Mislukt;
-    int32_t updateCount = 0;  // when stored: keep as the board's own last update count
-};
-
 using Schrijfstap = std::function<StapUitkomst(ReserveringSchrijver&)>;
 
 // A damaged file or a full disk ends the action with an error titled `titel`.
-ActieUitkomst VoerUit(const Schrijfstap& stap, const QString& titel);
+Afloop VoerUit(const Schrijfstap& stap, const QString& titel);
 
 }  // namespace bord

@@ -55,11 +55,11 @@ QString GroepVraag(const GroepToekenning& t)
     return vraag + QStringLiteral("\nWilt u doorgaan?");
 }
 
-ActieUitkomst RegistreerGroep(const GroepToekenning& t, const QString& titel)
+Afloop RegistreerGroep(const GroepToekenning& t, const QString& titel)
 {
     if (const QString bezwaar = GroepBezwaar(t); !bezwaar.isEmpty()) {
         WarningMsg(bezwaar, kGroepTitel);
-        return {Afloop::Gedaan};
+        return Afloop::Gedaan;
     }
     return VoerUit([&](ReserveringSchrijver& s) { return Schrijf(s, t); }, titel);
 }

@@ -32,6 +32,6 @@ QString GroepVraag(const GroepToekenning& t);
 //  - A already in B's group: done, nothing written;
 //  - either group changed elsewhere since the question, disk error: an error,
 //    done, nothing written.
-ActieUitkomst RegistreerGroep(const GroepToekenning& t, const QString& titel);
+Afloop RegistreerGroep(const GroepToekenning& t, const QString& titel);
 
 }  // namespace bord

@@ -66,12 +66,12 @@ QString GesplitstTekst()
         "U kunt hiervan nog wel de einddatum veranderen (bij wijzigen)");
 }
 
-ActieUitkomst RegistreerPeriodeWijziging(const PeriodeWijziging& p, const QString& titel)
+Afloop RegistreerPeriodeWijziging(const PeriodeWijziging& p, const QString& titel)
 {
     // Lines are read only under the day of their own year (see the writer's contract).
     if (Jaar(p.nieuwBegin) != p.reservering.jaar) {
         ErrorMsg(kAnderJaar, titel);
-        return {Afloop::Gedaan};
+        return Afloop::Gedaan;
     }
     return VoerUit([&](ReserveringSchrijver& s) { return Schrijf(s, p); }, titel);
 }

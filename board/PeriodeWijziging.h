@@ -32,6 +32,6 @@ QString GesplitstTekst();
 //  - a room taken on disk, the reservation changed elsewhere, a room partly
 //    moved meanwhile, a begin in another year, a disk error: a message, done,
 //    nothing written.
-ActieUitkomst RegistreerPeriodeWijziging(const PeriodeWijziging& p, const QString& titel);
+Afloop RegistreerPeriodeWijziging(const PeriodeWijziging& p, const QString& titel);
 
 }  // namespace bord

@@ -104,15 +104,15 @@ QString JaargrensBezwaar(const Verplaatsing& v)
            QString::number(v.reservering.jaar) + QStringLiteral(" of verplaats de hele kamer.");
 }
 
-ActieUitkomst RegistreerVerplaatsing(const Verplaatsing& v, const QString& titel)
+Afloop RegistreerVerplaatsing(const Verplaatsing& v, const QString& titel)
 {
     if (v.nieuweKamer == v.bronKamer)
-        return {Afloop::Gedaan};
+        return Afloop::Gedaan;
     if (v.reservering.IsLeeg() || v.regelNr < 1)
-        return {};
+        return Afloop::Mislukt;
     if (const QString bezwaar = JaargrensBezwaar(v); !bezwaar.isEmpty()) {
         ErrorMsg(bezwaar, titel);
-        return {Afloop::Gedaan};
+        return Afloop::Gedaan;
     }
     return VoerUit([&](ReserveringSchrijver& s) { return Schrijf(s, v); }, titel);
 }

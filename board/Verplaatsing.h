@@ -39,6 +39,6 @@ QString JaargrensBezwaar(const Verplaatsing& v);
 //  - no line or reservation, lock not had, line no longer as loaded: failed;
 //  - new room taken on disk, reservation changed elsewhere, tail in the next
 //    year, disk error: an error, done, nothing written.
-ActieUitkomst RegistreerVerplaatsing(const Verplaatsing& v, const QString& titel);
+Afloop RegistreerVerplaatsing(const Verplaatsing& v, const QString& titel);
 
 }  // namespace bord

@@ -102,12 +102,11 @@ bool WijzigModi::NaHerladen()
     return true;
 }
 
-ModusReactie WijzigModi::Geregistreerd(const ActieUitkomst& uitkomst, const QString& mislukt)
+ModusReactie WijzigModi::Geregistreerd(Afloop afloop, const QString& mislukt)
 {
-    if (uitkomst.afloop == Afloop::Mislukt)
+    // The board reads everything again when the mode ends, its own change included.
+    if (afloop == Afloop::Mislukt)
         ErrorMsg(mislukt, QStringLiteral("Registreren"));
-    else if (uitkomst.afloop == Afloop::Opgeslagen)
-        bord_.updateCount = uitkomst.updateCount;
     Stop();
     return ModusReactie::Einde;
 }

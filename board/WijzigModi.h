@@ -74,7 +74,7 @@ private:
     void ToonPeriode();
     ModusReactie KlikGroep();
     ModusReactie BevestigGroep();
-    ModusReactie Geregistreerd(const ActieUitkomst& uitkomst, const QString& mislukt);
+    ModusReactie Geregistreerd(Afloop afloop, const QString& mislukt);
     void ZetInstructie(const QString& tekst);
     brlib::stRes* GekozenRegel();
     void ZetVoorRegKamer(int32_t van, int32_t naar);

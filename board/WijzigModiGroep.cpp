@@ -37,7 +37,7 @@ ModusReactie WijzigModi::BevestigGroep()
     if (const QString bezwaar = GroepBezwaar(t); !bezwaar.isEmpty())
         WarningMsg(bezwaar, kGroepTitel);
     else if (WarningMsg(GroepVraag(t), kGroepTitel, msg::mbYesNo) == msg::idYes &&
-             RegistreerGroep(t, titel_).afloop == Afloop::Mislukt)
+             RegistreerGroep(t, titel_) == Afloop::Mislukt)
         WarningMsg(QStringLiteral("Kan de groep niet toekennen: de reserveringen worden op een andere werkplek "
                                   "bijgewerkt. Probeer het opnieuw."),
                    kGroepTitel);

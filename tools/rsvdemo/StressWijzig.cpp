@@ -50,7 +50,7 @@ bord::Afloop Verplaats(const brlib::RsvReservering& res, const std::vector<brlib
     v.wijzigTeller = res.wijzigTeller;
     if (!bord::JaargrensBezwaar(v).isEmpty())
         return bord::Afloop::Gedaan;
-    return bord::RegistreerVerplaatsing(v, kTitel).afloop;
+    return bord::RegistreerVerplaatsing(v, kTitel);
 }
 
 bord::Afloop Verschuif(const brlib::RsvReservering& res, std::mt19937& gen)
@@ -59,8 +59,7 @@ bord::Afloop Verschuif(const brlib::RsvReservering& res, std::mt19937& gen)
     if (res.KamersGesplitst() || dagen == 0 || Jaar(res.begin + dagen) != res.sleutel.jaar)
         return bord::Afloop::Gedaan;
     return bord::RegistreerPeriodeWijziging({res.sleutel, res.begin + dagen, res.eind + dagen, true, res.wijzigTeller},
-                                            kTitel)
-        .afloop;
+                                            kTitel);
 }
 
 bord::Afloop Groepeer(const brlib::RsvReservering& a, std::mt19937& gen)
@@ -68,7 +67,7 @@ bord::Afloop Groepeer(const brlib::RsvReservering& a, std::mt19937& gen)
     const std::optional<brlib::RsvReservering> b = WillekeurigeReservering(gen);
     if (!b || b->sleutel == a.sleutel || (a.groepNr > 0 && a.groepNr == b->groepNr))
         return bord::Afloop::Gedaan;
-    return bord::RegistreerGroep({a.sleutel, b->sleutel, a.groepNr, b->groepNr}, kTitel).afloop;
+    return bord::RegistreerGroep({a.sleutel, b->sleutel, a.groepNr, b->groepNr}, kTitel);
 }
 
 }  // namespace

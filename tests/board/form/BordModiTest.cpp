@@ -220,7 +220,7 @@ TEST_F(BordModiTest, ARefreshDuringAMoveKeepsTheChosenLineOrEndsTheMode)
     EXPECT_FALSE(Zichtbaar("pnlOnder"));
 
     bord::Verplaatsing elders{res, gekozen.regelNr, gekozen.begin, gekozen.eind, 101, 102};
-    ASSERT_EQ(bord::RegistreerVerplaatsing(elders, QString()).afloop, bord::Afloop::Opgeslagen);
+    ASSERT_EQ(bord::RegistreerVerplaatsing(elders, QString()), bord::Afloop::Opgeslagen);
     bord.tmrUpdateTimer();
     ExpectNormaal();
     EXPECT_TRUE(berichten_.Gezien().empty());

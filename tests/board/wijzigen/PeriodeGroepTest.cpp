@@ -15,7 +15,7 @@ TEST_F(WijzigTest, AShiftWithinTheYearMovesTheHeaderAndEveryLineToTheNewBeginDay
     const JaarNr ander = BoekKamer(103, maandag_, maandag_ + 1);
     BoekKamer(101, maandag_ + 12, maandag_ + 14);  // arrives on the new departure day
 
-    ASSERT_EQ(bord::RegistreerPeriodeWijziging(Periode(res, maandag_ + 9, maandag_ + 12), kTitel).afloop,
+    ASSERT_EQ(bord::RegistreerPeriodeWijziging(Periode(res, maandag_ + 9, maandag_ + 12), kTitel),
               Afloop::Opgeslagen);
 
     const WIN_rsv_res_hfd kop = Kop(res);
@@ -38,20 +38,20 @@ TEST_F(WijzigTest, AShiftIsRefusedAcrossTheYearEndOntoATakenRoomAndAfterAPartial
 {
     const TDateTime oudjaar = EncodeDate(2026, 12, 30);
     const JaarNr december = BoekKamer(101, oudjaar, oudjaar + 2);
-    EXPECT_EQ(bord::RegistreerPeriodeWijziging(Periode(december, oudjaar + 3, oudjaar + 5), kTitel).afloop,
+    EXPECT_EQ(bord::RegistreerPeriodeWijziging(Periode(december, oudjaar + 3, oudjaar + 5), kTitel),
               Afloop::Gedaan);
     EXPECT_EQ(+Kop(december).BeginDatum(), oudjaar);
 
     const JaarNr res = BoekKamer(101, maandag_, maandag_ + 3);
     BoekAlsTweede({Regel(101, maandag_ + 8, maandag_ + 9)});
-    EXPECT_EQ(bord::RegistreerPeriodeWijziging(Periode(res, maandag_ + 7, maandag_ + 10), kTitel).afloop,
+    EXPECT_EQ(bord::RegistreerPeriodeWijziging(Periode(res, maandag_ + 7, maandag_ + 10), kTitel),
               Afloop::Gedaan);
     EXPECT_TRUE(berichten_.Laatste().tekst.startsWith(
         QStringLiteral("Kan de wijziging niet registreren omdat door tussentijdse wijzigingen (op andere werkplekken) "
                        "een of meerdere kamers niet meer vrij zijn voor de opgegeven periode.\n")));
 
-    ASSERT_EQ(bord::RegistreerVerplaatsing(Verplaatsing(res, 102, maandag_ + 1), kTitel).afloop, Afloop::Opgeslagen);
-    EXPECT_EQ(bord::RegistreerPeriodeWijziging(Periode(res, maandag_ + 14, maandag_ + 17), kTitel).afloop,
+    ASSERT_EQ(bord::RegistreerVerplaatsing(Verplaatsing(res, 102, maandag_ + 1), kTitel), Afloop::Opgeslagen);
+    EXPECT_EQ(bord::RegistreerPeriodeWijziging(Periode(res, maandag_ + 14, maandag_ + 17), kTitel),
               Afloop::Gedaan);
     EXPECT_EQ(berichten_.Laatste().tekst, bord::GesplitstTekst());
     EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Verplaatsten"));
@@ -103,7 +103,7 @@ TEST_F(GroepTest, AReservationInGroup3JoinsGroup5AndLeavesGroup3)
                                        QStringLiteral(" wordt nu verwijderd uit groep 3 en toegekend aan groep 5.\n"
                                                       "Wilt u doorgaan?"));
 
-    ASSERT_EQ(bord::RegistreerGroep(t, kTitel).afloop, Afloop::Opgeslagen);
+    ASSERT_EQ(bord::RegistreerGroep(t, kTitel), Afloop::Opgeslagen);
 
     EXPECT_EQ(+Kop(a).groepNr, 5);
     EXPECT_EQ(+Kop(b).groepNr, 5);
@@ -123,13 +123,13 @@ TEST_F(GroepTest, TwoReservationsWithoutAGroupGetANewOneAndAReservationCannotJoi
                              "Er wordt dan een nieuwe groep aangemaakt waaraan beide reserveringen worden toegekend.\n"
                              "Wilt u doorgaan?"));
 
-    ASSERT_EQ(bord::RegistreerGroep(t, kTitel).afloop, Afloop::Opgeslagen);
+    ASSERT_EQ(bord::RegistreerGroep(t, kTitel), Afloop::Opgeslagen);
     EXPECT_EQ(+Kop(a).groepNr, 3);
     EXPECT_EQ(+Kop(b).groepNr, 3);
     EXPECT_EQ(Leden(3), (std::vector<JaarNr>{a, b}));
     EXPECT_TRUE(berichten_.Gezien().empty());
 
-    EXPECT_EQ(bord::RegistreerGroep(Toekenning(a, b), kTitel).afloop, Afloop::Gedaan);
+    EXPECT_EQ(bord::RegistreerGroep(Toekenning(a, b), kTitel), Afloop::Gedaan);
     ASSERT_EQ(berichten_.Gezien().size(), 1u);
     EXPECT_EQ(berichten_.Laatste().kind, MsgKind::Warning);
     EXPECT_EQ(berichten_.Laatste().tekst, QStringLiteral("De reservering zit al in de geselecteerde groep!"));
@@ -144,12 +144,12 @@ TEST_F(GroepTest, AGroupChangedElsewhereSinceTheQuestionIsNotOverwritten)
     const bord::GroepToekenning t = Toekenning(a, eersten[0]);
     {
         brlib::WerkstationScope scope(tweede_);
-        ASSERT_EQ(bord::RegistreerGroep(Toekenning(a, eersten[1]), kTitel).afloop, Afloop::Opgeslagen);
+        ASSERT_EQ(bord::RegistreerGroep(Toekenning(a, eersten[1]), kTitel), Afloop::Opgeslagen);
     }
     EXPECT_EQ(bord::GroepVraag(t), QStringLiteral("Reservering ") + a.String(2, 5) +
                                        QStringLiteral(" wordt nu toegekend aan groep 1.\nWilt u doorgaan?"));
 
-    EXPECT_EQ(bord::RegistreerGroep(t, kTitel).afloop, Afloop::Gedaan);
+    EXPECT_EQ(bord::RegistreerGroep(t, kTitel), Afloop::Gedaan);
     EXPECT_EQ(+Kop(a).groepNr, 2);
     EXPECT_EQ(berichten_.Laatste().tekst,
               QStringLiteral("Kan niet registreren, de gegevens zijn tussentijds (op een andere werkplek) gewijzigd. "
