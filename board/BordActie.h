@@ -15,8 +15,8 @@ class ReserveringSchrijver;
 namespace bord {
 
 enum class Afloop {
-    Mislukt,     // lock not had, line gone, disk error: nothing written
-    Gedaan,      // refused or nothing to do (a message may have told why): nothing written
+    Mislukt,     // lock not had, or the line is gone: nothing written, nothing said
+    Gedaan,      // nothing to do, refused or a disk error (a message told why): nothing written
     Opgeslagen,  // stored and committed
 };
 
