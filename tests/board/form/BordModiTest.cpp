@@ -7,12 +7,14 @@
 #include "board/Verplaatsing.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "tests/board/form/BordFormTest.h"
+#include "tests/store/StoreTestHulp.h"
 
 namespace {
 
 class BordModiTest : public BordFormTest {
 protected:
     void SetUp() override { MaakKamers(3); }
+    void TearDown() override { EXPECT_EQ(Bevindingen(), QString()); }
 
     static brlib::RsvReservering Lees(JaarNr res)
     {
