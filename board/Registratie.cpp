@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "board/ReserveringSchrijver.h"
 #include "host/base/EBrRuntime.h"
 #include "host/records/Locks.h"
 #include "host/records/UpdateCount.h"
 #include "host/ui/Messages.h"
+#include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
 

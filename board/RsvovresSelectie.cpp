@@ -48,6 +48,10 @@ void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
         NieuwMuisBeweeg(plek);
         return;
     }
+    if (modi_.Sleept()) {
+        ModusMuisBeweeg(plek);
+        return;
+    }
     const TimerPauze pauze(*this);
     const bord::CelTreffer cel = geometrie_.Raak(plek);
     bool anders = ZetWijzerCel(cel);
@@ -60,6 +64,7 @@ void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
         ShowSelected(aangewezen);
         anders = true;
     }
+    anders = modi_.Gewezen(cel.rij - bord::kKopRijen, item) || anders;
     if (anders)
         Refresh(false);
     dgGrid->setCursor(aangewezen.IsLeeg() ? Qt::ArrowCursor : Qt::PointingHandCursor);
@@ -71,12 +76,19 @@ void TfrmRsvOvRes::dgGridMouseDown(QPoint plek)
         NieuwMuisNeer(plek);
         return;
     }
+    if (modi_.Sleept()) {
+        ModusMuisNeer(plek);
+        return;
+    }
     const TimerPauze pauze(*this);
     // A press without a move before it (a touch screen) points first.
     dgGridMouseMove(plek);
-    // A click on a bar leaves it selected; a click beside the bars drops the selection.
-    if (!toestand_.aangewezen.IsLeeg())
+    // A click on a bar leaves it selected (and takes a mode a step on); a click beside the bars drops the selection.
+    if (!toestand_.aangewezen.IsLeeg()) {
+        if (modi_.Actief())
+            ModusMuisNeer(plek);
         return;
+    }
     toestand_.geselecteerd = JaarNr();
     ShowSelected(JaarNr());
     Refresh(false);

@@ -36,6 +36,7 @@ TfrmRsvOvRes::TfrmRsvOvRes(QWidget* owner, TChildWindowManager* manager)
     MaakWidgets();
     Verbind();
     VerbindNavigatie();
+    VerbindModi();
     if (!IsHosted()) {
         setWindowFlag(Qt::FramelessWindowHint);
         setWindowState(Qt::WindowFullScreen);
@@ -72,9 +73,7 @@ void TfrmRsvOvRes::MaakWidgets()
     tmrUpdate->setInterval(3000);
 
     // Their forms and modes are not on the board yet: disabled rather than doing nothing.
-    const std::initializer_list<QWidget*> nogNiet = {onder_.btnVerplaatsen, onder_.btnPerWzg,
-                                                     onder_.btnGroepWijzigen, onder_.btnOverzicht,
-                                                     onder_.btnSettings};
+    const std::initializer_list<QWidget*> nogNiet = {onder_.btnOverzicht, onder_.btnSettings};
     for (QWidget* knop : nogNiet)
         knop->setEnabled(false);
 }
@@ -166,6 +165,7 @@ bool TfrmRsvOvRes::InitBoard()
     toestand_.gekozenBegin = toestand_.gekozenEind = 0;
     toestand_.nieuwRij = toestand_.wijzerKolom = toestand_.wijzerRij = -1;
     toestand_.slepen = false;
+    HerstelModus();
     ShowSelected(JaarNr());
     Refresh(true);
     ZetRijKnoppen();

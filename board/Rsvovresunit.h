@@ -13,6 +13,7 @@
 #include "board/BordPanelen.h"
 #include "board/BordToestand.h"
 #include "board/NieuwPaneel.h"
+#include "board/WijzigModi.h"
 #include "frame/HostedForm.h"
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
@@ -102,6 +103,19 @@ private:
     void NieuwMuisNeer(QPoint plek);
     void NieuwMuisOp();
 
+    // The move, period and group modes: entering, the pointer while they last, leaving.
+    void VerbindModi();
+    void BeginModus(bord::ModusSoort soort);
+    void VolgModus(bord::ModusReactie reactie);
+    void HerbouwMetSelectie();
+    void ModusMuisBeweeg(QPoint plek);
+    void ModusMuisNeer(QPoint plek);
+    void ZetNavigatie(bool aan);
+    void BeeindigModus();
+    // After a re-read while a mode lasts: its panel stays, or it ends when its line is gone.
+    void HerstelModus();
+    std::optional<TDateTime> KiesBegindatum(int32_t bron, int32_t doel, TDateTime eerste, TDateTime laatste);
+
     // Stores the cell under the pointer; true when it changed.
     bool ZetWijzerCel(const bord::CelTreffer& cel);
     void dgGridMouseMove(QPoint plek);
@@ -113,6 +127,11 @@ private:
     bord::BordGeometrie geometrie_;
     bord::KleurTabel kleuren_;
     bord::NieuweReservering nieuw_{toestand_, QStringLiteral("Reserveringen")};
+    bord::WijzigModi modi_{toestand_, QStringLiteral("Reserveringen"),
+                           [this](int32_t bron, int32_t doel, TDateTime eerste, TDateTime laatste) {
+                               return KiesBegindatum(bron, doel, eerste, laatste);
+                           }};
+    bool zoekenAan_ = false;  // btnZoeken before a mode turned it off
     JaarNr startInCheck_;
 
     QWidget* pnlTab;

@@ -8,6 +8,7 @@
 #include "host/brlib/Inlezen.h"
 #include "host/ui/Messages.h"
 #include "tools/rsvdemo/DemoRegels.h"
+#include "tools/rsvdemo/StressWijzig.h"
 
 namespace {
 
@@ -27,6 +28,13 @@ std::vector<brlib::stRes> WillekeurigeRegels(const std::vector<brlib::stKamer>& 
     return regels;
 }
 
+// Another workstation took the room or changed the reservation first.
+bool IsWeigeringDoorAnderen(const QString& tekst)
+{
+    return tekst.contains(QStringLiteral("niet meer vrij")) ||
+           tekst.contains(QStringLiteral("niet meer beschikbaar")) || tekst.contains(QStringLiteral("tussentijds"));
+}
+
 }  // namespace
 
 StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking)
@@ -35,7 +43,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
     int berichten = 0;
     MsgResponderScope responder([&](const MsgRequest& bericht) {
         ++berichten;
-        if (bericht.tekst.contains(QStringLiteral("niet meer vrij")))
+        if (IsWeigeringDoorAnderen(bericht.tekst))
             ++telling.bezet;
         else {
             ++telling.fouten;
@@ -49,15 +57,19 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
         return telling;
     std::mt19937 gen(zaad);
     for (int i = 0; i < aantal; ++i) {
-        const std::vector<brlib::stRes> regels = WillekeurigeRegels(kamers, gen);
         const int voor = berichten;
-        const bord::RegistratieResultaat r =
-            bord::Registreer(regels, DemoGast(QStringLiteral("Stress %1").arg(i)), regels.size() > 1,
-                             QStringLiteral("Stresstest"));
-        if (r.opgeslagen)
-            ++telling.opgeslagen;
-        else if (!r.gedaan && berichten == voor)
-            ++telling.geenLock;
+        if (std::bernoulli_distribution(0.5)(gen)) {
+            const bord::Afloop afloop = WijzigWillekeurig(kamers, gen);
+            telling.opgeslagen += afloop == bord::Afloop::Opgeslagen;
+            telling.geenLock += afloop == bord::Afloop::Mislukt && berichten == voor;
+        } else {
+            const std::vector<brlib::stRes> regels = WillekeurigeRegels(kamers, gen);
+            const bord::RegistratieResultaat r =
+                bord::Registreer(regels, DemoGast(QStringLiteral("Stress %1").arg(i)), regels.size() > 1,
+                                 QStringLiteral("Stresstest"));
+            telling.opgeslagen += r.opgeslagen;
+            telling.geenLock += !r.opgeslagen && !r.gedaan && berichten == voor;
+        }
         naBoeking(i + 1);
     }
     return telling;

@@ -1,18 +1,20 @@
 #pragma once
 // One workstation of the stress run: random bookings through the board's
-// registration, as a child process of `rsvdemo stress`.
+// registration, mixed with random moves, period shifts and group changes of
+// stored reservations, as a child process of `rsvdemo stress`.
 
 #include <cstdint>
 #include <functional>
 
 struct StressTelling {
-    int opgeslagen = 0;  // registrations stored
-    int bezet = 0;       // refused: a room was taken meanwhile
+    int opgeslagen = 0;  // registrations and changes stored
+    int bezet = 0;       // refused: a room was taken or the reservation changed meanwhile
     int geenLock = 0;    // refused: the lock stayed with another workstation
     int fouten = 0;      // any other error message
 };
 
-// Tries `aantal` bookings in the current administration: random rooms (one, or
-// a group of 2..4), 1..14 nights starting within three months from today.
-// `naBoeking` hears the number of bookings tried so far after each one.
+// Tries `aantal` actions in the current administration, half of them bookings
+// of random rooms (one, or a group of 2..4), 1..14 nights starting within three
+// months from today, the other half changes of stored reservations.
+// `naBoeking` hears the number of actions tried so far after each one.
 StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QToolButton>
 
 #include "board/Rsvovresunit.h"
@@ -56,6 +57,23 @@ protected:
     }
     QString Tekst(const char* label) const { return Deel<QLabel>(label)->text(); }
     void Klik(const char* knop) const { Deel<QAbstractButton>(knop)->click(); }
+
+    // The middle of grid cell (kolom, rij).
+    QPoint Midden(int kolom, int rij) const { return bord_->Geometrie().CelRect(kolom, rij).center(); }
+
+    void Stuur(QEvent::Type soort, QPoint plek, Qt::MouseButton knop) const
+    {
+        QWidget* grid = Deel("dgGrid");
+        QMouseEvent event(soort, plek, grid->mapToGlobal(plek), knop, knop == Qt::NoButton ? Qt::NoButton : knop,
+                          Qt::NoModifier);
+        QApplication::sendEvent(grid, &event);
+    }
+    void Wijs(QPoint plek) const { Stuur(QEvent::MouseMove, plek, Qt::NoButton); }
+    void KlikOp(QPoint plek) const
+    {
+        Stuur(QEvent::MouseButtonPress, plek, Qt::LeftButton);
+        Stuur(QEvent::MouseButtonRelease, plek, Qt::LeftButton);
+    }
 
     // The next modal show runs `script` on the form instead of a nested event loop.
     void BijDialoog(ScriptedDialogs::Script script) { dialogen_.Voeg(std::move(script)); }

@@ -1,6 +1,5 @@
 // Pointing at bars, selecting by number and opening a reservation's check-in.
 
-#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -13,23 +12,6 @@ namespace {
 class BordSelectieTest : public BordFormTest {
 protected:
     void SetUp() override { MaakKamers(3); }
-
-    // The middle of grid cell (kolom, rij).
-    QPoint Midden(int kolom, int rij) const { return bord_->Geometrie().CelRect(kolom, rij).center(); }
-
-    void Stuur(QEvent::Type soort, QPoint plek, Qt::MouseButton knop) const
-    {
-        QWidget* grid = Deel("dgGrid");
-        QMouseEvent event(soort, plek, grid->mapToGlobal(plek), knop, knop == Qt::NoButton ? Qt::NoButton : knop,
-                          Qt::NoModifier);
-        QApplication::sendEvent(grid, &event);
-    }
-    void Wijs(QPoint plek) const { Stuur(QEvent::MouseMove, plek, Qt::NoButton); }
-    void KlikOp(QPoint plek) const
-    {
-        Stuur(QEvent::MouseButtonPress, plek, Qt::LeftButton);
-        Stuur(QEvent::MouseButtonRelease, plek, Qt::LeftButton);
-    }
 
     QColor Achtergrond(const char* label) const { return Deel(label)->palette().color(QPalette::Window); }
     QColor Knopkleur(const char* label) const { return Deel(label)->palette().color(QPalette::Button); }

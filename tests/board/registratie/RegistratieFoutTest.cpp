@@ -3,34 +3,9 @@
 
 #include "tests/board/registratie/RegistratieTest.h"
 
-#include <map>
-#include <QDirIterator>
-#include <QFile>
-
 #include "host/records/Locks.h"
 #include "host/records/UpdateCount.h"
 #include "tests/support/FaultFileSystem.h"
-
-namespace {
-
-// Every record file of the administration, to compare before and after.
-std::map<QString, QByteArray> AlleBestanden(const QString& map)
-{
-    std::map<QString, QByteArray> inhoud;
-    QDirIterator it(map, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString pad = it.next();
-        if (pad.endsWith(QLatin1String(".dat")) || pad.endsWith(QLatin1String(".pnt")) ||
-            pad.endsWith(QLatin1String(".tkt")) || pad.endsWith(QLatin1String(".upd"))) {
-            QFile f(pad);
-            f.open(QIODevice::ReadOnly);
-            inhoud[pad] = f.readAll();
-        }
-    }
-    return inhoud;
-}
-
-}  // namespace
 
 TEST_F(RegistratieTest, ARoomBookedMeanwhileElsewhereStopsTheWholeRegistrationWithTheMessage)
 {

@@ -1,0 +1,95 @@
+// ReserveringSchrijver: texts, pre-registrations and group members.
+
+#include "host/records/TekstLijst.h"
+#include "reservation/KettingLeden.h"
+#include "reservation/ReserveringSchrijver.h"
+
+namespace {
+
+// Empties the list and zeroes its number in the header.
+void Leeg(brlib::RecordCacheImpl& bestand, int32_t jaar, int32_t& lijst)
+{
+    if (lijst > 0)
+        brlib::LeegTekstLijstFile(bestand, JaarNr(jaar, lijst));
+    lijst = 0;
+}
+
+}  // namespace
+
+void ReserveringSchrijver::SchrijfTeksten(WIN_rsv_res_hfd& kop, const ResGegevens& gegevens, const JaarNr& res)
+{
+    const int32_t j = res.jaar;
+    const int32_t r = res.nr;
+    if (gegevens.relatieLabels.isEmpty()) {
+        kop.resGegTekst = brlib::SchrijfTekstLijstFile(gegTekst_, JaarNr(j, kop.resGegTekst), gegevens.gastRegels, r);
+    } else {
+        kop.relLabelsTekst =
+            brlib::SchrijfTekstLijstFile(relTekst_, JaarNr(j, kop.relLabelsTekst), gegevens.relatieLabels, r);
+        kop.relWaardenTekst =
+            brlib::SchrijfTekstLijstFile(relTekst_, JaarNr(j, kop.relWaardenTekst), gegevens.relatieWaarden, r);
+    }
+    kop.resExtTekst = brlib::SchrijfTekstLijstFile(extTekst_, JaarNr(j, kop.resExtTekst), gegevens.extraRegels, r);
+}
+
+void ReserveringSchrijver::LeegTeksten(WIN_rsv_res_hfd& kop, const JaarNr& res)
+{
+    Leeg(gegTekst_, res.jaar, kop.resGegTekst);
+    Leeg(extTekst_, res.jaar, kop.resExtTekst);
+    Leeg(relTekst_, res.jaar, kop.relLabelsTekst);
+    Leeg(relTekst_, res.jaar, kop.relWaardenTekst);
+}
+
+void ReserveringSchrijver::LeegVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& res)
+{
+    for (int32_t nr : KettingLeden(voorReg_, res.jaar, kop.eersteVoorReg, 0, "ReserveringSchrijver::SchrijfVoorRegs")) {
+        int32_t tekstNr = voorReg_.Record(res.jaar, nr).tekstNr;
+        Leeg(voorRegTekst_, res.jaar, tekstNr);
+    }
+    int32_t geenStaart = -1;
+    voorReg_.VerwijderKetting(res.jaar, 0, kop.eersteVoorReg, geenStaart);
+}
+
+void ReserveringSchrijver::SchrijfVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& res,
+                                           const std::vector<brlib::stVoorReg>& voorRegs)
+{
+    LeegVoorRegs(kop, res);
+    int32_t geenStaart = -1;
+    for (const brlib::stVoorReg& voorReg : voorRegs) {
+        WIN_rsv_voorreg rcd{};
+        rcd.resNr = res.nr;
+        rcd.kamerNr = voorReg.kamerNr;
+        rcd.relatieNr = voorReg.relatieNr;
+        rcd.relatieKaartNr = voorReg.relatieSleutel;
+        rcd.tekstNr = brlib::SchrijfTekstLijstFile(voorRegTekst_, JaarNr(res.jaar, 0), voorReg.regels, res.nr);
+        const int32_t nr = voorReg_.GetFreeRecord(res.jaar);
+        voorReg_.Store(res.jaar, nr, rcd);
+        voorReg_.VoegAchterKetting(res.jaar, nr, 0, kop.eersteVoorReg, geenStaart);
+    }
+}
+
+void ReserveringSchrijver::VoegToeAanGroep(int32_t groepNr, const JaarNr& res)
+{
+    WIN_rsv_groep_sub lid{};
+    lid.groepNr = groepNr;
+    lid.jaar = static_cast<uint16_t>(res.jaar);
+    lid.resNr = res.nr;
+    const int32_t nr = grpSub_.GetFreeRecord();
+    grpSub_.Store(nr, lid);
+    grpSub_.VoegAchterKetting(nr, 0, grpHfd_, groepNr, 0);
+}
+
+bool ReserveringSchrijver::NeemUitGroep(int32_t groepNr, const JaarNr& res)
+{
+    if (groepNr < 1 || groepNr > grpHfd_.RecordCount())
+        return false;
+    const int32_t eerste = grpHfd_.Record(groepNr).eerste;
+    for (int32_t nr : KettingLeden(grpSub_, 0, eerste, 0, "ReserveringSchrijver::NeemUitGroep")) {
+        const WIN_rsv_groep_sub lid = grpSub_.Record(nr);
+        if (lid.resNr == res.nr && lid.jaar == res.jaar) {
+            grpSub_.NeemUitKetting(nr, 0, grpHfd_, groepNr, 0);
+            grpSub_.FreeRecord(nr);
+            return true;
+        }
+    }
+    return false;
+}
