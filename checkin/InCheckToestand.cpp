@@ -1,8 +1,18 @@
 #include "checkin/InCheckToestand.h"
 
 #include <algorithm>
+#include <QTime>
 
 namespace incheck {
+
+QString DatumTijdTekst(TDateTime moment)
+{
+    if (moment == 0)
+        return {};
+    const DagTijd dt = SplitsDagTijd(moment);
+    return ToQDate(dt.dag).toString(QStringLiteral("dd-MM-yyyy")) +
+           QTime(0, 0).addSecs(dt.seconden).toString(QStringLiteral(" (hh:mm)"));
+}
 
 QString StatusTekst(const brlib::stRes& kamer)
 {

@@ -15,6 +15,9 @@ inline bool IsUitgecheckt(const brlib::stRes& kamer) { return IsIngecheckt(kamer
 inline bool IsGeregistreerd(const brlib::stRes& kamer) { return !kamer.inCheck.kassaRegistratie.IsLeeg(); }
 inline bool IsVerplaatst(const brlib::stRes& kamer) { return kamer.verplaatstNaar > 0; }
 
+// "dd-mm-yyyy (hh:nn)"; empty for no date.
+QString DatumTijdTekst(TDateTime moment);
+
 // "", "Ingechecked" or "Uitgechecked".
 QString StatusTekst(const brlib::stRes& kamer);
 
