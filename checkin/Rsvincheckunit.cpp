@@ -53,7 +53,9 @@ void TfrmRsvInCheck::FormShow()
     if (!IsHosted())
         MachineSettings(IdentityName()).ReadFormPosSize(kFormKey, *this);
     if (reservering_.IsLeeg()) {
-        close();
+        // Not from inside the show itself: the window is not fully shown yet.
+        QMetaObject::invokeMethod(
+            this, [this] { isVisible() && close(); }, Qt::QueuedConnection);
         return;
     }
     if (!IsHosted())

@@ -4,6 +4,7 @@
 
 #include "tests/checkin/InCheckTest.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -153,5 +154,6 @@ TEST_F(InCheckFormTest, AListOpenedWithoutAReservationClosesItself)
 {
     TfrmRsvInCheck lijst(nullptr, nullptr);
     lijst.show();
+    QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(lijst.isVisible());
 }
