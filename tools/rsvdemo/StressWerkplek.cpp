@@ -4,8 +4,13 @@
 #include <cstdio>
 #include <random>
 
+#include "checkin/InCheckLijst.h"
+#include "checkin/InCheckOpslag.h"
+#include "checkin/InCheckToestand.h"
+#include "host/base/EBrRuntime.h"
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/Inlezen.h"
+#include "host/brlib/ResStatus.h"
 #include "host/ui/Messages.h"
 #include "tools/rsvdemo/DemoRegels.h"
 
@@ -27,6 +32,44 @@ std::vector<brlib::stRes> WillekeurigeRegels(const std::vector<brlib::stKamer>& 
     return regels;
 }
 
+// Checks a random room in as the room dialog does, or out as the check-in list
+// does (answering its question with yes). Another workstation may have changed
+// the reservation meanwhile; that refusal is part of the run.
+void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
+{
+    const int jaar = HuidigeDatum::Object().Jaar();
+    const int32_t aantal = brlib::GetReserveringCount(jaar);
+    if (aantal < 1)
+        return;
+    incheck::InCheckLijst lijst(QStringLiteral("Stresstest"), nullptr);
+    if (!lijst.LeesReservering(JaarNr(jaar, std::uniform_int_distribution<int32_t>(1, aantal)(gen))))
+        return;
+    const auto& kamers = lijst.Reservering().kamerRegels;
+    if (lijst.Reservering().status == brlib::rsGeannuleerd || kamers.empty())
+        return;
+    const int kamer = std::uniform_int_distribution<int>(0, int(kamers.size()) - 1)(gen);
+    const brlib::stRes k = kamers[kamer];
+    if (incheck::IsVerplaatst(k) || incheck::IsUitgecheckt(k))
+        return;
+    if (incheck::IsIngecheckt(k)) {
+        lijst.KamerUitchecken(kamer);
+        telling.uitgecheckt += incheck::IsUitgecheckt(lijst.Reservering().kamerRegels[kamer]);
+        return;
+    }
+    brlib::stPersoon gast;
+    gast.waarden = {QStringLiteral("Gast"), QStringLiteral("Stress")};
+    try {
+        if (incheck::InCheckOpslaan(lijst.Reservering(), {kamer, {gast}, false}) != incheck::InCheckUitkomst::Opgeslagen)
+            return;
+    } catch (const EBrRuntime& e) {
+        ++telling.fouten;
+        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
+        return;
+    }
+    ++telling.ingecheckt;
+    lijst.NaInChecken(1);
+}
+
 }  // namespace
 
 StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
@@ -35,9 +78,11 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
     int berichten = 0;
     MsgResponderScope responder([&](const MsgRequest& bericht) {
         ++berichten;
+        if (bericht.knoppen == msg::mbYesNo)
+            return msg::idYes;
         if (bericht.tekst.contains(QStringLiteral("niet meer vrij")))
             ++telling.bezet;
-        else {
+        else if (!bericht.tekst.contains(QStringLiteral("tussentijds"))) {
             ++telling.fouten;
             std::fprintf(stderr, "rsvdemo: %s\n", bericht.tekst.toLocal8Bit().constData());
         }
@@ -58,6 +103,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
             ++telling.opgeslagen;
         else if (!r.gedaan && berichten == voor)
             ++telling.geenLock;
+        CheckInOfUit(gen, telling);
     }
     return telling;
 }
