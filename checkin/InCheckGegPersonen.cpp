@@ -9,6 +9,7 @@
 #include "checkin/ProductBestelling.h"
 #include "checkin/RelatieKeuze.h"
 #include "checkin/Rsvincheckgegunit.h"
+#include "checkin/Vraag.h"
 #include "host/base/EBrRuntime.h"
 #include "host/base/MachineSettings.h"
 #include "host/brlib/VoorRegistratie.h"
@@ -19,7 +20,6 @@
 namespace {
 const QString kData = QStringLiteral("data");
 
-bool Ja(const QString& vraag, const QString& titel) { return WarningMsg(vraag, titel, msg::mbYesNo) == msg::idYes; }
 }  // namespace
 
 void TfrmRsvInCheckGeg::gvPersSelectCell(int rij)
@@ -76,7 +76,7 @@ void TfrmRsvInCheckGeg::btnWijzigenClick()
 void TfrmRsvInCheckGeg::btnVerwijderenClick()
 {
     const int gekozen = GekozenPersoon();
-    if (gekozen < 0 || !Ja(QStringLiteral("Wilt u de geselecteerde persoon verwijderen?"), Caption()))
+    if (gekozen < 0 || !incheck::VraagJa(QStringLiteral("Wilt u de geselecteerde persoon verwijderen?"), Caption()))
         return;
     personen_.erase(personen_.begin() + gekozen);
     VerversPersonen();
@@ -90,7 +90,7 @@ void TfrmRsvInCheckGeg::btnVerwijderenClick()
 
 void TfrmRsvInCheckGeg::btnOvernemenClick()
 {
-    if (Ja(QStringLiteral("Wilt u de persoonsgegevens van de reservering overnemen?"), Caption()))
+    if (incheck::VraagJa(QStringLiteral("Wilt u de persoonsgegevens van de reservering overnemen?"), Caption()))
         ReserveringOvernemen();
 }
 
@@ -141,7 +141,7 @@ void TfrmRsvInCheckGeg::btnSelRelClick()
         gvGrid->GetCellValue(kData, rij, &waarde);
         huidig << waarde;
     }
-    if (!incheck::HeeftWaarde(huidig) || Ja(QStringLiteral("Wilt u de gegevens overnemen van de relatiekaart?"), Caption()))
+    if (!incheck::HeeftWaarde(huidig) || incheck::VraagJa(QStringLiteral("Wilt u de gegevens overnemen van de relatiekaart?"), Caption()))
         RelatieOvernemen();
 }
 

@@ -5,6 +5,7 @@
 #include "checkin/ResStatusOpslag.h"
 #include "checkin/SlotActie.h"
 #include "checkin/UitCheck.h"
+#include "checkin/Vraag.h"
 #include "host/base/EBrRuntime.h"
 #include "host/brlib/Inlezen.h"
 #include "host/brlib/ReserveringCursor.h"
@@ -25,7 +26,17 @@ const QString kGewijzigd = QStringLiteral(
 
 QString KamerNr(const brlib::stRes& kamer) { return QString::number(kamer.kamerNr); }
 
-bool Ja(const QString& vraag, const QString& titel) { return WarningMsg(vraag, titel, msg::mbYesNo) == msg::idYes; }
+// True, after the warning, when `kamer` is not checked in; `actie` is what cannot be done.
+bool MeldNietIngecheckt(const brlib::stRes& kamer, const QString& actie, const QString& titel)
+{
+    if (IsIngecheckt(kamer))
+        return false;
+    WarningMsg(QStringLiteral("Kan niet ") + actie + QStringLiteral(" omdat kamernummer ") + KamerNr(kamer) +
+                   QStringLiteral(" nog niet ingechecked is!"),
+               titel);
+    return true;
+}
+
 
 // The header's change counter on disk differs from the one read with the reservation.
 bool KopGewijzigd(const brlib::RsvReservering& res)
@@ -152,12 +163,8 @@ void InCheckLijst::KamerUitchecken(int kamer)
     if (!IsKamer(kamer) || ControleerGewijzigd())
         return;
     const brlib::stRes k = res_.kamerRegels[kamer];
-    if (!IsIngecheckt(k)) {
-        WarningMsg(QStringLiteral("Kan niet uitchecken omdat kamernummer ") + KamerNr(k) +
-                       QStringLiteral(" nog niet ingechecked is!"),
-                   titel_);
+    if (MeldNietIngecheckt(k, QStringLiteral("uitchecken"), titel_))
         return;
-    }
     if (MeldVerplaatst(kamer))
         return;
     QString melding;
@@ -170,7 +177,7 @@ void InCheckLijst::KamerUitchecken(int kamer)
                                     QStringLiteral(" is al uitgechecked\n\nWilt u de status van deze kamer weer "
                                                    "terugzetten op 'Ingechecked'?")
                               : QStringLiteral("Wilt u kamernummer ") + KamerNr(k) + QStringLiteral(" gaan uitchecken?");
-    if (!Ja(vraag, titel_))
+    if (!VraagJa(vraag, titel_))
         return;
     bool afgehandeld = true;
     const bool opgeslagen = RegistreerUitcheck(k, !IsUitgecheckt(k), afgehandeld);
@@ -207,7 +214,7 @@ int InCheckLijst::UitcheckenInActie(const std::vector<int>& rijKamers, QStringLi
 
 void InCheckLijst::AllesUitchecken(const std::vector<int>& rijKamers)
 {
-    if (ControleerGewijzigd() || !Ja(QStringLiteral("Wilt u alle ingecheckte kamers uitchecken?"), titel_))
+    if (ControleerGewijzigd() || !VraagJa(QStringLiteral("Wilt u alle ingecheckte kamers uitchecken?"), titel_))
         return;
     int aantal = 0;
     QStringList fouten;
@@ -246,12 +253,8 @@ void InCheckLijst::AnnuleerIncheck(int kamer)
     if (!IsKamer(kamer) || ControleerGewijzigd())
         return;
     const brlib::stRes k = res_.kamerRegels[kamer];
-    if (!IsIngecheckt(k)) {
-        WarningMsg(QStringLiteral("Kan niet annuleren omdat kamernummer ") + KamerNr(k) +
-                       QStringLiteral(" nog niet ingechecked is!"),
-                   titel_);
+    if (MeldNietIngecheckt(k, QStringLiteral("annuleren"), titel_))
         return;
-    }
     QString melding;
     if (IsGeregistreerd(k) && !MagIncheckAnnuleren(k, melding)) {
         ErrorMsg(melding, titel_);
@@ -263,7 +266,7 @@ void InCheckLijst::AnnuleerIncheck(int kamer)
                    titel_);
         return;
     }
-    if (!Ja(QStringLiteral("Wilt u de incheck op kamernummer ") + KamerNr(k) + QStringLiteral(" annuleren?"), titel_))
+    if (!VraagJa(QStringLiteral("Wilt u de incheck op kamernummer ") + KamerNr(k) + QStringLiteral(" annuleren?"), titel_))
         return;
     try {
         switch (IncheckAnnuleren(k.inCheck.sleutel, res_.sleutel, res_.wijzigTeller)) {
