@@ -13,6 +13,7 @@
 #include "host/base/GlobalSettings.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
+#include "reservation/ReserveringSchrijver.h"
 #include "tests/support/TempWerkplek.h"
 
 namespace {
@@ -147,6 +148,41 @@ TEST_F(InCheckFormTest, AChangeElsewhereClosesTheDialogWithFourAndStoresNothing)
     EXPECT_EQ(+Regel(2026, Lijst(res).Reservering().kamerRegels[0].regelNr).inCheckNr, 0);
     EXPECT_EQ(Cel(*lijst.gvOverzicht, "status", 0), QString());
     EXPECT_EQ(lijst.Lijst().Reservering().wijzigTeller, +Kop(res).wijzigTeller) << "the list read it again";
+    lijst.close();
+}
+
+TEST_F(InCheckFormTest, TheFirstPersonComesFromThePreRegistrationElseWithDebOvernemenFromTheReservation)
+{
+    GlobalSettings(QStringLiteral("Reservering")).WriteBool(QStringLiteral("DebOvernemen"), true);
+    const JaarNr res = Boek({101, 102});
+    {
+        brlib::RsvActie actie;
+        ASSERT_TRUE(actie.Locked());
+        ReserveringSchrijver schrijver;
+        brlib::stVoorReg voorReg;
+        voorReg.kamerNr = 102;
+        voorReg.regels = {QStringLiteral("Bakker"), QStringLiteral("Anna")};
+        voorReg.relatieNr = 77;
+        schrijver.WijzigKop(res, [&](WIN_rsv_res_hfd& kop) { schrijver.SchrijfVoorRegs(kop, res, {voorReg}); });
+        actie.Commit();
+    }
+    TfrmRsvInCheck lijst(nullptr, nullptr);
+    lijst.ZetReservering(res);
+    lijst.show();
+    const auto eerstePersoon = [&](int rij) {
+        QStringList waarden;
+        CheckInVia(lijst, rij, [&](TfrmRsvInCheckGeg& d) {
+            for (int r = 0; r < 3; ++r)
+                waarden << Cel(*d.gvGrid, "data", r);
+            waarden << d.flblRelNr->text();
+            d.btnToepassen->click();
+            d.btnAnnuleren->click();
+        });
+        return waarden;
+    };
+    EXPECT_EQ(eerstePersoon(1), (QStringList{"Bakker", "Anna", "", "77"}));
+    EXPECT_EQ(eerstePersoon(0), (QStringList{"Jansen", "Dorpsstraat 1", "", ""}));
+    EXPECT_TRUE(Lijst(res).Reservering().kamerRegels[0].inCheck.sleutel.IsLeeg()) << "cancelled stores nothing";
     lijst.close();
 }
 
