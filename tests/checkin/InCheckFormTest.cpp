@@ -11,6 +11,7 @@
 #include "checkin/Rsvincheckgegunit.h"
 #include "checkin/Rsvincheckunit.h"
 #include "host/base/GlobalSettings.h"
+#include "host/tillra/RegistratieAccess.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "reservation/ReserveringSchrijver.h"
@@ -146,6 +147,9 @@ TEST_F(InCheckFormTest, AChangeElsewhereClosesTheDialogWithFourAndStoresNothing)
     ASSERT_EQ(berichten.Gezien().size(), 1u) << "no product question with AutoProdReg";
     EXPECT_TRUE(berichten.Laatste().tekst.startsWith(QStringLiteral("De wijzigingen kunnen niet geregistreerd worden")));
     EXPECT_EQ(+Regel(2026, Lijst(res).Reservering().kamerRegels[0].regelNr).inCheckNr, 0);
+    EXPECT_EQ(RecordCache<WIN_rsv_incheck>(Bestanden::InCheck, brlib::tfPerJaar, true, true).RecordCount(2026), 0);
+    EXPECT_FALSE(Tillra::RegistratieAccess::Inlezen(JaarNr(2026, 1), 0)) << "no registration was made";
+    EXPECT_EQ(+Kop(res).productStatus, 1);
     EXPECT_EQ(Cel(*lijst.gvOverzicht, "status", 0), QString());
     EXPECT_EQ(lijst.Lijst().Reservering().wijzigTeller, +Kop(res).wijzigTeller) << "the list read it again";
     lijst.close();

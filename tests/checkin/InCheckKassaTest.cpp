@@ -13,6 +13,7 @@
 #include "checkin/Rsvincheckunit.h"
 #include "host/base/MachineSettings.h"
 #include "host/tillra/KSCommunicatie.h"
+#include "host/tillra/RegistratieAccess.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "tests/host/kassaserver/KassaServerProces.h"
@@ -109,6 +110,8 @@ TEST_F(InCheckKassaTest, FromBookingToCheckOutAgainstTheTill)
     EXPECT_EQ(berichten.Laatste().tekst, QStringLiteral("Wilt u kamernummer 101 gaan uitchecken?"));
     EXPECT_EQ(lijst.flblStatus->text(), QStringLiteral("Uitgechecked"));
     EXPECT_EQ(+Kop(res).status, 2);
+    EXPECT_EQ(Tillra::RegistratieAccess::Inlezen(kamer.inCheck.kassaRegistratie, 0)->GetStatus(),
+              Tillra::Registratie::stAfgehandeld);
     EXPECT_EQ(BordKleur(res), bord::KleurTabel{}.uitgecheckt);
     lijst.close();
 }

@@ -16,6 +16,7 @@
 #include "host/tillra/BonRegelOpslag.h"
 #include "host/tillra/KassaBon.h"
 #include "host/tillra/ProductLijst.h"
+#include "reservation/ReserveringSchrijver.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvInCheck.h"
@@ -65,17 +66,16 @@ protected:
         regels[0].aantal = 2;
         brlib::RsvActie actie;
         ASSERT_TRUE(actie.Locked());
-        RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, brlib::tfPerJaar, false, false);
-        WIN_rsv_res_hfd kop = hfd.Record(res);
-        int32_t eerste = kop.eersteProduct;
-        int32_t laatste = kop.laatsteProduct;
-        auto bestanden = Tillra::BonRegelBestanden::Reservering(false);
-        Tillra::OpslaanBonRegels(regels, res.jaar, res.nr, eerste, laatste, bestanden);
-        kop.eersteProduct = eerste;
-        kop.laatsteProduct = laatste;
-        kop.productStatus = 1;
-        ++kop.wijzigTeller;
-        hfd.Store(res, kop);
+        ReserveringSchrijver schrijver;
+        schrijver.WijzigKop(res, [&](WIN_rsv_res_hfd& kop) {
+            int32_t eerste = kop.eersteProduct;
+            int32_t laatste = kop.laatsteProduct;
+            auto bestanden = Tillra::BonRegelBestanden::Reservering(false);
+            Tillra::OpslaanBonRegels(regels, res.jaar, res.nr, eerste, laatste, bestanden);
+            kop.eersteProduct = eerste;
+            kop.laatsteProduct = laatste;
+            kop.productStatus = 1;
+        });
         actie.Commit();
     }
 
@@ -87,10 +87,9 @@ protected:
         return lijst;
     }
 
-    static brlib::stPersoon Persoon(const char* naam, int32_t recNr = 0)
+    static brlib::stPersoon Persoon(const char* naam)
     {
         brlib::stPersoon p;
-        p.recNr = recNr;
         p.waarden = {QString::fromUtf8(naam), QStringLiteral("Piet")};
         return p;
     }

@@ -1,4 +1,4 @@
-// The person fields: the name the lists show and the rows a relation card fills.
+// The rows a relation card fills.
 
 #include <gtest/gtest.h>
 
@@ -14,19 +14,4 @@ TEST(PersoonGegevens, ARelationNameIsSplitAtItsFirstCommaIntoSurnameAndFirstName
     EXPECT_EQ(rijen.mid(2), (QStringList{"veld 2", "veld 3", "veld 4", "veld 5", "veld 7", "veld 9", "", ""}));
     EXPECT_EQ(incheck::RelatieRijen(kaart(QStringLiteral("Hotelreizen BV"))).mid(0, 2),
               (QStringList{"Hotelreizen BV", ""}));
-}
-
-TEST(PersoonGegevens, TheNameIsSurnameAndFirstNameOfTheStandardFieldsOrTheFirstValue)
-{
-    brlib::RsvReservering res;
-    const QStringList standaard = incheck::PersoonLabels(res);
-    ASSERT_EQ(standaard.size(), 10);
-    brlib::stPersoon p;
-    p.waarden = {QStringLiteral("Jansen"), QStringLiteral("Piet")};
-    EXPECT_EQ(incheck::PersoonNaam(p, standaard), QStringLiteral("Jansen, Piet"));
-    p.waarden = {QStringLiteral("Jansen")};
-    EXPECT_EQ(incheck::PersoonNaam(p, standaard), QStringLiteral("Jansen"));
-    res.relatieLabels = {QStringLiteral("Bedrijf"), QStringLiteral("Plaats")};
-    p.waarden = {QStringLiteral("Hotelreizen BV"), QStringLiteral("Zwolle")};
-    EXPECT_EQ(incheck::PersoonNaam(p, incheck::PersoonLabels(res)), QStringLiteral("Hotelreizen BV"));
 }
