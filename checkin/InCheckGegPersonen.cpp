@@ -164,7 +164,7 @@ void TfrmRsvInCheckGeg::btnOkClick()
         registreerProducten_ =
             autoProdReg_ || WarningMsg(QStringLiteral("Wilt u bij dit inchecknummer de producten registreren?"),
                                        QStringLiteral("Inchecken/registreren"), msg::mbYesNo) == msg::idYes;
-        const bool geenServer = !Tillra::g_KSCommunicatie &&
+        const bool geenServer = !(Tillra::g_KSCommunicatie && Tillra::g_KSCommunicatie->IsConnected()) &&
                                 MachineSettings(QStringLiteral("KassaServer"))
                                     .ReadString(QStringLiteral("Hostnaam"), QString())
                                     .trimmed()
@@ -205,6 +205,16 @@ int TfrmRsvInCheckGeg::InCheckOpslaan()
     }
     personen_ = res_.kamerRegels.at(kamer_).inCheck.personen;
     if (registreerProducten_)
-        incheck::BestelProducten(res_, res_.kamerRegels.at(kamer_).inCheck.kassaRegistratie);
+        BestelProducten();
     return mrOk;
+}
+
+// The check-in is stored; products that cannot be read are said, the check-in stays.
+void TfrmRsvInCheckGeg::BestelProducten()
+{
+    try {
+        incheck::BestelProducten(res_, res_.kamerRegels.at(kamer_).inCheck.kassaRegistratie);
+    } catch (const EBrRuntime& e) {
+        ErrorMsg(e.Message(), Caption());
+    }
 }

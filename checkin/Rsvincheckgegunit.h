@@ -72,6 +72,7 @@ private:
     void RelatieOvernemen();
     // The modal result after storing on OK: 1 stored, 4 changed elsewhere, 0 stay open.
     int InCheckOpslaan();
+    void BestelProducten();
 
     brlib::RsvReservering& res_;
     int kamer_;
