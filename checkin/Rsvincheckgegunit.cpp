@@ -1,5 +1,7 @@
 #include "checkin/Rsvincheckgegunit.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
@@ -38,6 +40,7 @@ TfrmRsvInCheckGeg::TfrmRsvInCheckGeg(QWidget* owner, TChildWindowManager* manage
             [this](const QModelIndex& huidig) { gvPersSelectCell(huidig.row()); });
     connect(gvPers, &TGridView::OnDblClick, this, [this] { btnWijzigenClick(); });
     connect(gvGrid, &TGridView::OnEditModeChanged, this, [this](bool aan) { gvGridEditModeChanged(aan); });
+    gvGrid->installEventFilter(this);
     connect(btnNieuw, &QPushButton::clicked, this, [this] { btnNieuwClick(); });
     connect(btnWijzigen, &QPushButton::clicked, this, [this] { btnWijzigenClick(); });
     connect(btnVerwijderen, &QPushButton::clicked, this, [this] { btnVerwijderenClick(); });
@@ -168,3 +171,14 @@ void TfrmRsvInCheckGeg::done(int)
 }
 
 void TfrmRsvInCheckGeg::reject() { SetModalResult(mrCancel); }
+
+bool TfrmRsvInCheckGeg::eventFilter(QObject* object, QEvent* event)
+{
+    // The grid's own cell editor takes the focus too; only leaving the grid counts.
+    if (object == gvGrid && event->type() == QEvent::FocusOut && !gvGrid->isAncestorOf(QApplication::focusWidget()))
+        gvGridExit();
+    return THostedForm::eventFilter(object, event);
+}
+
+// Coming back to the fields starts at the first one.
+void TfrmRsvInCheckGeg::gvGridExit() { gvGrid->FocusRij(0, QStringLiteral("data")); }

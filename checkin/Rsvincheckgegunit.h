@@ -47,6 +47,7 @@ protected:
     void FormClose(TCloseAction& action) override;
     void done(int result) override;
     void reject() override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void BouwControls();
@@ -60,6 +61,7 @@ private:
 
     void gvPersSelectCell(int rij);
     void gvGridEditModeChanged(bool aan);
+    void gvGridExit();
     void btnNieuwClick();
     void btnWijzigenClick();
     void btnVerwijderenClick();
