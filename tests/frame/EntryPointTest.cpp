@@ -8,6 +8,7 @@
 #include "host/ui/HoofdVenster.h"
 #include "tests/frame/FormTypes.h"
 #include "tests/frame/RecordingManager.h"
+#include "tests/support/ScriptedMessages.h"
 
 namespace {
 
@@ -27,8 +28,10 @@ TEST(EntryPoint, InCheckNieuwTakesTheReservationAndDateAndShowsHosted)
     ZetHoofdVenster(&hoofdVenster);
     RecordingManager manager;
     const TDateTime datum = EncodeDate(2026, 12, 24);
+    ScriptedMessages berichten;
     TForm* form = InCheckNieuw(&manager, new JaarNr(2026, 42), new TDateTime(datum));
     ZetHoofdVenster(nullptr);
+    EXPECT_EQ(berichten.Laatste().tekst, "Reservering 26/00042 bestaat niet.") << "the list reads it when it shows";
 
     auto* inCheck = dynamic_cast<TfrmRsvInCheck*>(form);
     ASSERT_NE(inCheck, nullptr);

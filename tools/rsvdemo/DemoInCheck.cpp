@@ -2,14 +2,19 @@
 
 #include <cstdio>
 
+#include "checkin/InCheckOpslag.h"
+#include "checkin/InCheckToestand.h"
+#include "checkin/ResStatusOpslag.h"
+#include "checkin/SlotActie.h"
+#include "checkin/UitCheck.h"
 #include "host/base/EBrRuntime.h"
+#include "host/base/HuidigeDatum.h"
+#include "host/brlib/ReserveringCursor.h"
 #include "host/records/Locks.h"
 #include "host/records/TekstLijst.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
-#include "store/WinRsvInCheck.h"
 #include "store/WinRsvResHfd.h"
-#include "store/WinRsvResRgl.h"
 #include "store/WinRsvVoorReg.h"
 
 namespace {
@@ -32,42 +37,51 @@ bool AlsActie(Stappen stappen)
     }
 }
 
-int32_t NieuweInCheck(const JaarNr& reservering, int32_t regelNr, TDateTime aankomst, TDateTime vertrek)
+// The guest of the stay: the reservation's first guest data line.
+brlib::stPersoon Gast(const brlib::RsvReservering& res)
 {
-    RecordCache<WIN_rsv_incheck> inCheck(Bestanden::InCheck, kPerJaar, false, false);
-    WIN_rsv_incheck rcd{};
-    rcd.hfdNr = reservering.nr;
-    rcd.rglNr = regelNr;
-    rcd.ZetInCheckDatum(aankomst + 15.0 / 24);
-    if (vertrek > 0) {
-        rcd.uitgecheckt = 1;
-        rcd.ZetUitCheckDatum(vertrek + 10.5 / 24);
-    }
-    rcd.wijzigTeller = 1;
-    const int32_t nr = inCheck.RecordCount(reservering.jaar) + 1;
-    inCheck.Store(reservering.jaar, nr, rcd);
-    return nr;
+    brlib::stPersoon gast;
+    gast.waarden = {res.gastRegels.value(0)};
+    return gast;
+}
+
+void CheckUit(brlib::RsvReservering& res)
+{
+    incheck::SlotActie actie({QStringLiteral("rsv"), QStringLiteral("reg")});
+    if (!actie.Locked())
+        throw EBrRuntime(QStringLiteral("De reservering is vergrendeld."), QStringLiteral("DemoInChecken"));
+    for (const brlib::stRes& kamer : res.kamerRegels)
+        if (!incheck::UitcheckOpslaan(kamer, true) ||
+            (incheck::IsGeregistreerd(kamer) && !incheck::RegistratieAfhandelen(kamer)))
+            throw EBrRuntime(QStringLiteral("Uitchecken mislukt."), QStringLiteral("DemoInChecken"));
+    incheck::StatusOpslaan(res);
+    actie.Commit();
 }
 
 }  // namespace
 
 bool DemoInChecken(const JaarNr& reservering, TDateTime aankomst, TDateTime vertrek)
 {
-    return AlsActie([&] {
-        RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, kPerJaar, false, false);
-        RecordCache<WIN_rsv_res_rgl> rgl(Bestanden::ResRgl, kPerJaar, false, false);
-        WIN_rsv_res_rgl regel{};
-        for (int32_t nr = rgl.EersteRecord(reservering.jaar, regel, hfd, reservering.nr, 0); nr != 0;
-             nr = rgl.NextRecord(reservering.jaar, 0, regel)) {
-            regel.inCheckNr = NieuweInCheck(reservering, nr, aankomst, vertrek);
-            ++regel.wijzigTeller;
-            rgl.Store(reservering.jaar, nr, regel);
+    try {
+        brlib::RsvReserveringCursorRandom cursor;
+        brlib::RsvReservering res = cursor.At(reservering, brlib::roAlles);
+        {
+            const HuidigeDatumVast dag(aankomst);
+            for (int kamer = 0; kamer < int(res.kamerRegels.size()); ++kamer)
+                if (incheck::InCheckOpslaan(res, {kamer, {Gast(res)}, false}) != incheck::InCheckUitkomst::Opgeslagen)
+                    return false;
+            if (!AlsActie([&] { incheck::StatusOpslaan(res); }))
+                return false;
         }
-        WIN_rsv_res_hfd kop = hfd.Record(reservering);
-        kop.status = vertrek > 0 ? 2 : 1;
-        ++kop.wijzigTeller;
-        hfd.Store(reservering, kop);
-    });
+        if (vertrek > 0) {
+            const HuidigeDatumVast dag(vertrek);
+            CheckUit(res);
+        }
+        return true;
+    } catch (const EBrRuntime& e) {
+        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
+        return false;
+    }
 }
 
 bool DemoVoorRegistratie(const JaarNr& reservering, int32_t kamerNr, const QStringList& regels)

@@ -1,7 +1,7 @@
 #pragma once
-// The demo's own small write paths for what the check-in forms will write:
-// a room line checked in (and out), and a guest named for one room before
-// arrival. Each is one action under the reservation lock.
+// The demo's stays: every room of a reservation checked in (and out) through
+// the check-in list's own write paths, and a guest named for one room before
+// arrival.
 
 #include <cstdint>
 #include <QStringList>
@@ -9,8 +9,9 @@
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
 
-// Checks in every line of the reservation at `aankomst`; with `vertrek` > 0
-// also checks them out then. The header's status follows.
+// Checks in every line of the reservation on the day `aankomst`, each with a
+// till registration; with `vertrek` > 0 also checks them out that day. The
+// header's status follows.
 bool DemoInChecken(const JaarNr& reservering, TDateTime aankomst, TDateTime vertrek = 0);
 
 // Names a guest for `kamerNr` of the reservation (a pre-registration).

@@ -11,6 +11,7 @@
 #include "host/base/EBrRuntime.h"
 #include "host/base/HuidigeDatum.h"
 #include "host/records/Locks.h"
+#include "host/tillra/KassaControle.h"
 #include "store/Integriteit.h"
 #include "tools/rsvdemo/DemoHotel.h"
 #include "tools/rsvdemo/StressWerkplek.h"
@@ -87,8 +88,8 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     kind.waitForFinished(-1);
     StressTelling t;
     if (kind.exitStatus() != QProcess::NormalExit ||
-        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d", &t.opgeslagen, &t.bezet, &t.geenLock,
-                    &t.fouten) != 4) {
+        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d %d %d", &t.opgeslagen, &t.bezet,
+                    &t.geenLock, &t.fouten, &t.ingecheckt, &t.uitgecheckt) != 6) {
         ++afgebroken;
         return;
     }
@@ -96,6 +97,8 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     totaal.bezet += t.bezet;
     totaal.geenLock += t.geenLock;
     totaal.fouten += t.fouten;
+    totaal.ingecheckt += t.ingecheckt;
+    totaal.uitgecheckt += t.uitgecheckt;
 }
 
 // A child killed mid-commit leaves a hot journal: taking the lock rolls it back.
@@ -129,10 +132,14 @@ int StressRun(const QStringList& args)
     for (auto& kind : kinderen)
         TelOp(*kind, totaal, afgebroken);
     const bool hersteld = HerstelAfgebroken();
-    std::printf("opgeslagen %d, geweigerd %d (kamer bezet %d, geen vergrendeling %d), fouten %d, afgebroken %d\n",
+    std::printf("opgeslagen %d, geweigerd %d (kamer bezet %d, geen vergrendeling %d), fouten %d, afgebroken %d, "
+                "ingecheckt %d, uitgecheckt %d\n",
                 totaal.opgeslagen, totaal.bezet + totaal.geenLock, totaal.bezet, totaal.geenLock, totaal.fouten,
-                afgebroken);
-    const std::vector<Bevinding> bevindingen = ControleerAdministratie();
+                afgebroken, totaal.ingecheckt, totaal.uitgecheckt);
+    // Check-ins open till registrations: the till files must be whole as well.
+    std::vector<Bevinding> bevindingen = ControleerAdministratie();
+    for (const Bevinding& b : Tillra::ControleerKassaBestanden())
+        bevindingen.push_back(b);
     for (const Bevinding& b : bevindingen)
         std::printf("%s\n", b.Regel().toLocal8Bit().constData());
     std::printf("%s\n", bevindingen.empty() && hersteld ? "OK" : "FOUT");
@@ -152,6 +159,6 @@ int StressWerkplekRun(const QStringList& args)
             std::fflush(stderr);
         }
     });
-    std::printf("%d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten);
+    std::printf("%d %d %d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten, t.ingecheckt, t.uitgecheckt);
     return 0;
 }

@@ -4,8 +4,13 @@
 #include <cstdio>
 #include <random>
 
+#include "checkin/InCheckLijst.h"
+#include "checkin/InCheckOpslag.h"
+#include "checkin/InCheckToestand.h"
+#include "host/base/EBrRuntime.h"
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/Inlezen.h"
+#include "host/brlib/ResStatus.h"
 #include "host/ui/Messages.h"
 #include "tools/rsvdemo/DemoRegels.h"
 #include "tools/rsvdemo/StressWijzig.h"
@@ -35,6 +40,44 @@ bool IsWeigeringDoorAnderen(const QString& tekst)
            tekst.contains(QStringLiteral("niet meer beschikbaar")) || tekst.contains(QStringLiteral("tussentijds"));
 }
 
+// Checks a random room in as the room dialog does, or out as the check-in list
+// does (answering its question with yes). Another workstation may have changed
+// the reservation meanwhile; that refusal is part of the run.
+void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
+{
+    const int jaar = HuidigeDatum::Object().Jaar();
+    const int32_t aantal = brlib::GetReserveringCount(jaar);
+    if (aantal < 1)
+        return;
+    incheck::InCheckLijst lijst(QStringLiteral("Stresstest"), nullptr);
+    if (!lijst.LeesReservering(JaarNr(jaar, std::uniform_int_distribution<int32_t>(1, aantal)(gen))))
+        return;
+    const auto& kamers = lijst.Reservering().kamerRegels;
+    if (lijst.Reservering().status == brlib::rsGeannuleerd || kamers.empty())
+        return;
+    const int kamer = std::uniform_int_distribution<int>(0, int(kamers.size()) - 1)(gen);
+    const brlib::stRes k = kamers[kamer];
+    if (incheck::IsVerplaatst(k) || incheck::IsUitgecheckt(k))
+        return;
+    if (incheck::IsIngecheckt(k)) {
+        lijst.KamerUitchecken(kamer);
+        telling.uitgecheckt += incheck::IsUitgecheckt(lijst.Reservering().kamerRegels[kamer]);
+        return;
+    }
+    brlib::stPersoon gast;
+    gast.waarden = {QStringLiteral("Gast"), QStringLiteral("Stress")};
+    try {
+        if (incheck::InCheckOpslaan(lijst.Reservering(), {kamer, {gast}, false}) != incheck::InCheckUitkomst::Opgeslagen)
+            return;
+    } catch (const EBrRuntime& e) {
+        ++telling.fouten;
+        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
+        return;
+    }
+    ++telling.ingecheckt;
+    lijst.NaInChecken(1);
+}
+
 }  // namespace
 
 StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking)
@@ -43,6 +86,8 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
     int berichten = 0;
     MsgResponderScope responder([&](const MsgRequest& bericht) {
         ++berichten;
+        if (bericht.knoppen == msg::mbYesNo)
+            return msg::idYes;
         if (IsWeigeringDoorAnderen(bericht.tekst))
             ++telling.bezet;
         else {
@@ -70,6 +115,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
             telling.opgeslagen += r.opgeslagen;
             telling.geenLock += !r.opgeslagen && !r.gedaan && berichten == voor;
         }
+        CheckInOfUit(gen, telling);
         naBoeking(i + 1);
     }
     return telling;

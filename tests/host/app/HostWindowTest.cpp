@@ -64,6 +64,7 @@ TEST_F(HostWindowTest, MenuOffersTheRegisteredFunctionsAndTheOverview)
 
 TEST_F(HostWindowTest, BoardsCallRequestOpensTheCheckInListInTheHost)
 {
+    ScriptedMessages geenReservering;  // the list says that this administration holds no such reservation
     ASSERT_TRUE(window->Open("rsv_ovres"));
     auto* board = dynamic_cast<TfrmRsvOvRes*>(Children().front()->Form());
     ASSERT_NE(board, nullptr);
@@ -83,6 +84,7 @@ TEST_F(HostWindowTest, BoardsCallRequestOpensTheCheckInListInTheHost)
 // The round trip back: closing the hosted check-in list reopens the board at its date.
 TEST_F(HostWindowTest, ClosingTheCheckInListReopensTheBoard)
 {
+    ScriptedMessages geenReservering;  // the list says that this administration holds no such reservation
     ASSERT_TRUE(PostModuleCallRequest(ModuleCallRequest::Make("Reservering.bpl", "_InCheckNieuw",
                                                               std::make_unique<JaarNr>(2026, 3),
                                                               std::make_unique<TDateTime>(EncodeDate(2026, 9, 9)))));
@@ -137,6 +139,7 @@ TEST_F(HostWindowTest, TabsFollowTheHostedFormsAndClosingTheHostClosesThem)
 // that is going away opens nothing more.
 TEST_F(HostWindowTest, ClosingTheHostOpensNoFormAskedForOnTheWay)
 {
+    ScriptedMessages geenReservering;  // the list says that this administration holds no such reservation
     ASSERT_TRUE(PostModuleCallRequest(ModuleCallRequest::Make("Reservering.bpl", "_InCheckNieuw",
                                                               std::make_unique<JaarNr>(2026, 3),
                                                               std::make_unique<TDateTime>(EncodeDate(2026, 9, 9)))));
