@@ -5,6 +5,7 @@
 #include "host/records/Locks.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
+#include "store/WinRsvInCheck.h"
 #include "store/WinRsvResHfd.h"
 #include "store/WinRsvResRgl.h"
 #include "tests/store/ReserveringSchrijven.h"
@@ -32,6 +33,19 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.seek(int64_t(nr - 1) * recordGrootte + offset));
         f.write(reinterpret_cast<const char*>(&waarde), sizeof waarde);
+    }
+
+    // Changes a committed record the way another program would write it.
+    template <class Rec, class F>
+    void Wijzig(const char* naam, int32_t nr, F wijziging)
+    {
+        ASSERT_TRUE(brlib::RsvLock());
+        RecordCache<Rec> cache(naam, brlib::tfPerJaar, false, false);
+        Rec rcd = nr <= cache.RecordCount(J) ? cache.Record(J, nr) : Rec{};
+        wijziging(rcd);
+        cache.Store(J, nr, rcd);
+        cache.CloseAll();
+        brlib::RsvUnlock();
     }
 
     std::pair<int, QString> RsvCheck()
@@ -122,6 +136,41 @@ TEST_F(IntegriteitTest, DirtyFreeRecordAndGroupWithoutMemberAreReported)
         << bevindingen.toStdString();
     EXPECT_TRUE(bevindingen.contains("rsv_reshfd.dat, jaar 2026, record 1: hoort bij groep 4 maar heeft 0 lidrecords"))
         << bevindingen.toStdString();
+}
+
+TEST_F(IntegriteitTest, ChainsWithoutBackLinksAreSound)
+{
+    Boek(EncodeDate(J, 3, 10), 101);
+    for (int32_t nr : {2, 3})
+        Wijzig<WIN_rsv_res_rgl>(Bestanden::ResRgl, nr, [](WIN_rsv_res_rgl& r) { r.vorige = r.vorigeDag = -1; });
+    EXPECT_EQ(Bevindingen().toStdString(), "");
+}
+
+TEST_F(IntegriteitTest, LineBeginningInAnotherYearThanItsReservationIsReported)
+{
+    Boek(EncodeDate(J, 3, 10), 101);
+    // Same day of the year, one year on: only the year is wrong.
+    Wijzig<WIN_rsv_res_rgl>(Bestanden::ResRgl, 3, [](WIN_rsv_res_rgl& r) {
+        r.ZetBeginDatum(EncodeDate(J + 1, 3, 10));
+        r.ZetEindDatum(EncodeDate(J + 1, 3, 13));
+    });
+    EXPECT_EQ(Bevindingen().toStdString(), "rsv_resrgl.dat, jaar 2026, record 3: begindatum ligt niet in het jaar van zijn reservering");
+}
+
+TEST_F(IntegriteitTest, LinesAreCheckedAgainstTheirCheckIn)
+{
+    const int32_t eerste = Boek(EncodeDate(J, 3, 10), 101);  // lines 2 and 3
+    const int32_t tweede = Boek(EncodeDate(J, 4, 10), 101);  // lines 4 and 5
+    Wijzig<WIN_rsv_incheck>(Bestanden::InCheck, 1, [&](WIN_rsv_incheck& c) { c.hfdNr = eerste, c.rglNr = 2; });
+    Wijzig<WIN_rsv_incheck>(Bestanden::InCheck, 2, [&](WIN_rsv_incheck& c) {
+        c.hfdNr = tweede, c.rglNr = 4, c.geannuleerd = 1;
+    });
+    const std::pair<int32_t, int32_t> koppelingen[] = {{2, 1}, {3, 2}, {4, 2}, {5, 9}};
+    for (const auto& [regel, inCheck] : koppelingen)
+        Wijzig<WIN_rsv_res_rgl>(Bestanden::ResRgl, regel, [&](WIN_rsv_res_rgl& r) { r.inCheckNr = inCheck; });
+    EXPECT_EQ(Bevindingen().toStdString(), "rsv_resrgl.dat, jaar 2026, record 3: incheck 2 hoort bij reservering 2, de regel bij reservering 1\n"
+                             "rsv_resrgl.dat, jaar 2026, record 4: incheck 2 van de regel is geannuleerd\n"
+                             "rsv_resrgl.dat, jaar 2026, record 5: incheck verwijst naar record 9 buiten rsv_incheck.dat (2 records)");
 }
 
 }  // namespace
