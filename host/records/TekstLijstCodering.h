@@ -1,6 +1,6 @@
 #pragma once
 // The lines of a text list as one byte string: per line a u16 byte length and
-// its UTF-8 bytes.
+// its bytes in the code page of the record files.
 
 #include <optional>
 #include <QByteArray>
