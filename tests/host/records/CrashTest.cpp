@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "host/base/AdminDir.h"
 #include "host/base/EBrRuntime.h"
 #include "host/records/Journal.h"
 #include "host/records/Locks.h"
@@ -71,57 +70,6 @@ Standen BepaalStanden(const QString& dir)
     return standen;
 }
 
-// The starting state; without the journal file it is what an administration
-// looks like before its first action on this system.
-void ZetBeginstand(const Momentopname& voor, bool metJournal)
-{
-    ZetMomentopname(HuidigeAdminDir(), voor);
-    if (!metJournal)
-        QFile::remove(JournalPath(HuidigeAdminDir()));
-}
-
-// Power goes off after write k of the action, for k = 1, 2, ... until the
-// action completes; what the disk keeps must recover to before or after it.
-void PowerLossAfterEveryWrite(bool metJournal)
-{
-    Momentopname na;
-    {
-        TempAdmin zonderFouten;
-        MaakBeginstand();
-        DoeCrashActie();
-        na = NeemMomentopname(zonderFouten.Dir());
-    }
-    TempAdmin admin;
-    MaakBeginstand();
-    const Momentopname voor = NeemMomentopname(admin.Dir());
-    ZetBeginstand(voor, metJournal);
-    for (int k = 1; k < 100; ++k) {
-        FaultFileSystem fs;
-        {
-            auto werkstation = std::make_shared<Werkstation>(admin.Dir(), fs);
-            WerkstationScope scope(werkstation);
-            fs.PowerOffAfterWrites(k);
-            try {
-                DoeCrashActie();
-            } catch (const EBrRuntime&) {
-            }
-        }
-        if (!fs.PoweredOff()) {
-            // A stored action also survives a power failure right after it.
-            fs.DropUnsynced();
-            EXPECT_EQ(NaHerstel(admin.Dir()), na);
-            EXPECT_GT(k, 3);
-            return;
-        }
-        // The power went off at write k: what the disk keeps after recovery.
-        fs.DropUnsynced();
-        const Momentopname gevonden = NaHerstel(admin.Dir());
-        ASSERT_TRUE(gevonden == voor || gevonden == na) << "k = " << k;
-        ZetBeginstand(voor, metJournal);
-    }
-    FAIL() << "the action never completed";
-}
-
 }  // namespace
 
 TEST(Crash, KilledAfterEveryWriteLeavesTheActionWholeOrNotAtAll)
@@ -144,14 +92,54 @@ TEST(Crash, KilledAfterEveryWriteLeavesTheActionWholeOrNotAtAll)
     EXPECT_GT(k, 3);  // the journal and several data files were written
 }
 
-TEST(Crash, PowerLossAfterEveryWriteDropsOnlyUnsyncedData)
+// Power goes off after each write of the action, from an administration with a
+// journal file and from one without (before its first action here, the
+// journal's folder entry must be durable before any data is overwritten).
+class PowerLoss : public testing::TestWithParam<bool> {};
+
+TEST_P(PowerLoss, AfterEveryWriteDropsOnlyUnsyncedData)
 {
-    PowerLossAfterEveryWrite(true);
+    Momentopname na;
+    {
+        TempAdmin zonderFouten;
+        MaakBeginstand();
+        DoeCrashActie();
+        na = NeemMomentopname(zonderFouten.Dir());
+    }
+    TempAdmin admin;
+    MaakBeginstand();
+    const Momentopname voor = NeemMomentopname(admin.Dir());
+    const auto beginstand = [&] {
+        ZetMomentopname(admin.Dir(), voor);
+        if (!GetParam())
+            QFile::remove(JournalPath(admin.Dir()));
+    };
+    beginstand();
+    for (int k = 1; k < 100; ++k) {
+        FaultFileSystem fs;
+        {
+            auto werkstation = std::make_shared<Werkstation>(admin.Dir(), fs);
+            WerkstationScope scope(werkstation);
+            fs.PowerOffAfterWrites(k);
+            try {
+                DoeCrashActie();
+            } catch (const EBrRuntime&) {
+            }
+        }
+        if (!fs.PoweredOff()) {
+            // A stored action also survives a power failure right after it.
+            fs.DropUnsynced();
+            EXPECT_EQ(NaHerstel(admin.Dir()), na);
+            EXPECT_GT(k, 3);
+            return;
+        }
+        // The power went off at write k: what the disk keeps after recovery.
+        fs.DropUnsynced();
+        const Momentopname gevonden = NaHerstel(admin.Dir());
+        ASSERT_TRUE(gevonden == voor || gevonden == na) << "k = " << k;
+        beginstand();
+    }
+    FAIL() << "the action never completed";
 }
 
-// The first action creates the journal file: its folder entry must be durable
-// before any data is overwritten.
-TEST(Crash, PowerLossWhileTheJournalIsFirstCreatedDropsOnlyUnsyncedData)
-{
-    PowerLossAfterEveryWrite(false);
-}
+INSTANTIATE_TEST_SUITE_P(Crash, PowerLoss, testing::Bool());

@@ -8,7 +8,6 @@
 #include "host/records/RecordCacheImpl.h"
 #include "host/records/TekstLijst.h"
 #include "tests/support/TempAdmin.h"
-#include "tests/support/Windows1252.h"
 
 using namespace brlib;
 
@@ -54,13 +53,10 @@ TEST(TekstLijst, KeepsLinesExactlyUnderTheirNumber)
 TEST(TekstLijst, LinesAreWrittenInWindows1252)
 {
     TempAdmin admin;
-    const QStringList regels{QString::fromUtf8(u8"€ 12,50"), AfdrukbareTekens1252()};
-    const int32_t nr = Schrijf({2026, 0}, regels);
-    EXPECT_EQ(LeesTekstLijstFile("rsv_resgeg.tkt", {2026, nr}), regels);
+    const int32_t nr = Schrijf({2026, 0}, {QString::fromUtf8(u8"€ 12,50")});
     RecordCacheImpl cache(sizeof(DOS_tkst_dsk_strukt), "rsv_resgeg.tkt", tfPerJaar, true, true);
-    DOS_tkst_dsk_strukt eerste;
-    std::memcpy(&eerste, cache.Record(2026, nr), sizeof eerste);
-    EXPECT_EQ(QByteArray(eerste.tekst + 2, 7), QByteArray("\x80 12,50"));
+    const auto* rcd = static_cast<const char*>(cache.Record(2026, nr));
+    EXPECT_EQ(QByteArray(rcd + offsetof(DOS_tkst_dsk_strukt, tekst) + 2, 7), "\x80 12,50");
 }
 
 TEST(TekstLijst, ReusesFreedSpace)
