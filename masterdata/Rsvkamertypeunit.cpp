@@ -4,6 +4,7 @@
 
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/Inlezen.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/Messages.h"
 #include "host/ui/ModalShow.h"
 #include "masterdata/KamerTypeOpslag.h"
@@ -14,7 +15,7 @@ TfrmRsvKamerType::TfrmRsvKamerType(QWidget* owner, TChildWindowManager* manager)
       btnTarief(VoegRijKnopToe(QStringLiteral("btnTarief"), QStringLiteral("Tarieven"))),
       jaar_(HuidigeDatum::Object().Jaar())
 {
-    connect(btnTarief, &QPushButton::clicked, this, [this] {
+    ConnectGuarded(btnTarief, &QPushButton::clicked, this, [this] {
         if (Grid()->HuidigeRij() >= 0)
             BewerkRij(Grid()->HuidigeRij(), KamerTypeModus::Tarieven);
     });

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "host/base/HuidigeDatum.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/Messages.h"
 #include "masterdata/PeriodeOpslag.h"
 #include "masterdata/TariefOpslag.h"
@@ -37,7 +38,7 @@ void TfrmRsvPeriode::MaakJaarRij()
     rij->addStretch(1);
     hoofd_->insertLayout(0, rij);
     // Typing follows at once: the value changes as soon as four digits make a year.
-    connect(updnJaar, &QSpinBox::valueChanged, this, [this](int jaar) {
+    ConnectGuarded(updnJaar, &QSpinBox::valueChanged, this, [this](int jaar) {
         if (jaar != jaar_)
             LeesJaar(jaar);
     });
@@ -72,7 +73,7 @@ void TfrmRsvPeriode::MaakPaneel()
     rand->addWidget(grpEdit);
     hoofd_->insertWidget(hoofd_->indexOf(delen_.pnlKnoppen), pnlEdit);
     pnlEdit->hide();
-    connect(btnOk, &QPushButton::clicked, this, [this] { PaneelOk(); });
+    ConnectGuarded(btnOk, &QPushButton::clicked, this, [this] { PaneelOk(); });
     connect(btnAnnuleren, &QPushButton::clicked, this, [this] { VerbergPaneel(); });
 }
 

@@ -55,7 +55,12 @@ void TfrmRsvTariefSoort::Nieuw()
     brlib::stTariefSoort soort;
     if (!Bewerk(soort))
         return;
-    lijst_.push_back(soort);
+    // An empty list lacked the standard rate type (its lock was refused); the
+    // write has made it first.
+    if (lijst_.empty())
+        LeesTariefSoorten(lijst_);
+    else
+        lijst_.push_back(soort);
     ToonLijst(static_cast<int>(lijst_.size()) - 1);
 }
 

@@ -1,25 +1,27 @@
 #include "masterdata/StamActie.h"
 
-#include "host/base/EBrRuntime.h"
 #include "host/records/Locks.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/Messages.h"
 
 bool VoerStamActieUit(const QString& titel, const std::function<QString()>& stappen)
 {
     QString fout;
-    try {
+    bool gelukt = false;
+    // An error (also a hot journal that could not be rolled back) leaves the
+    // action before Commit: it is dropped with `actie`, nothing written and the
+    // lock free before the error is shown.
+    RunGuarded(titel, [&] {
         brlib::RsvActie actie;
         if (!actie.Locked())
-            return false;
+            return;
         fout = stappen();
         if (fout.isEmpty()) {
             actie.Commit();
-            return true;
+            gelukt = true;
         }
-    } catch (const EBrRuntime& e) {  // also a hot journal that could not be rolled back
-        fout = e.Message();
-    }
-    // The action left without Commit was dropped with `actie`: nothing written, the lock free.
-    ErrorMsg(fout, titel);
-    return false;
+    });
+    if (!fout.isEmpty())
+        ErrorMsg(fout, titel);
+    return gelukt;
 }

@@ -33,17 +33,21 @@ bool StempelKlopt(RecordCache<Rec>& cache, int32_t nr, int32_t stempel)
 }
 
 // Write path of a single-file record with a stamp: a new item (recNr 0) gets a
-// free record, an existing one is checked first. `daarna` runs inside the same
-// action with the record number and may refuse with an error text. On success the item takes over its number and
-// new stamp.
+// free record, an existing one is checked first. `voorNieuw` runs inside the
+// action before a new item gets its record; `daarna` runs inside it with the
+// record number and may refuse with an error text. On success the item takes
+// over its number and new stamp.
 template <class Rec, class Item>
 bool SchrijfStamRecord(const char* bestand, Item& item, const StamTeksten& teksten,
-                       const std::function<QString(int32_t)>& daarna = {})
+                       const std::function<QString(int32_t)>& daarna = {},
+                       const std::function<void(RecordCache<Rec>&)>& voorNieuw = {})
 {
     Item kopie = item;
     Rec rcd{};
     const bool gelukt = VoerStamActieUit(teksten.titel, [&] {
         RecordCache<Rec> cache(bestand, brlib::tfEenBestand, false, false);
+        if (kopie.recNr == 0 && voorNieuw)
+            voorNieuw(cache);
         if (kopie.recNr == 0)
             kopie.recNr = cache.GetFreeRecord();
         else if (!StempelKlopt(cache, kopie.recNr, kopie.stempel))

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "host/base/MachineSettings.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/Messages.h"
 
 TStamDialoog::TStamDialoog(QWidget* owner, const QString& settingsNaam)
@@ -17,7 +18,7 @@ TStamDialoog::TStamDialoog(QWidget* owner, const QString& settingsNaam)
     btnOk->setDefault(true);
     btnAnnuleren->setObjectName(QStringLiteral("btnAnnuleren"));
     btnAnnuleren->setAutoDefault(false);
-    connect(btnOk, &QPushButton::clicked, this, [this] {
+    ConnectGuarded(btnOk, &QPushButton::clicked, this, [this] {
         if (Accepteer())
             SetModalResult(mrOk);
     });

@@ -6,13 +6,15 @@
 // manager places it).
 //
 // A form fills in LeesLijst (called on every show), Nieuw, Wijzig and
-// Verwijder, and calls ZetKnoppen whenever it has refilled the grid.
+// Verwijder, and calls ZetKnoppen whenever it has refilled the grid. They run
+// guarded: an error of the record layer becomes an error box.
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "frame/HostedForm.h"
 #include "host/base/MachineSettings.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/TGridView.h"
 #include "masterdata/StamWidgets.h"
 
@@ -29,14 +31,14 @@ protected:
         this->SetCaption(caption);
         hoofd_->addWidget(delen_.gvGrid, 1);
         hoofd_->addWidget(delen_.pnlKnoppen);
-        QObject::connect(delen_.btnNieuw, &QPushButton::clicked, this, [this] { Nieuw(); });
-        QObject::connect(delen_.btnWijzig, &QPushButton::clicked, this, [this] { WijzigHuidige(); });
-        QObject::connect(delen_.btnVerwijder, &QPushButton::clicked, this, [this] {
+        ConnectGuarded(delen_.btnNieuw, &QPushButton::clicked, this, [this] { Nieuw(); });
+        ConnectGuarded(delen_.btnWijzig, &QPushButton::clicked, this, [this] { WijzigHuidige(); });
+        ConnectGuarded(delen_.btnVerwijder, &QPushButton::clicked, this, [this] {
             if (delen_.gvGrid->HuidigeRij() >= 0)
                 Verwijder(delen_.gvGrid->HuidigeRij());
         });
         QObject::connect(delen_.btnSluiten, &QPushButton::clicked, this, [this] { this->close(); });
-        QObject::connect(delen_.gvGrid, &TGridView::OnDblClick, this, [this](int rij) {
+        ConnectGuarded(delen_.gvGrid, &TGridView::OnDblClick, this, [this](int rij) {
             if (rij >= 0 && rij < delen_.gvGrid->RijAantal())
                 Wijzig(rij);
         });

@@ -14,19 +14,26 @@ const StamTeksten kTeksten{
                    "Het overzicht wordt nu opnieuw ingelezen."),
     QStringLiteral("Registreren tariefsoort")};
 
-// Checked again under the lock: two workstations opening a new administration
-// at once must not both add one.
+// A new administration's first rate type record is the standard one. Checked
+// under the lock of whichever write comes first (the list form's or the user's
+// own new rate type, when the form could not get the lock), so that two
+// workstations opening a new administration at once add it only once.
+void ZorgVoorStandaard(RecordCache<WIN_rsv_tariefsoort>& cache)
+{
+    std::vector<brlib::stTariefSoort> bestaand;
+    brlib::InlezenTariefSoorten(bestaand);
+    if (!bestaand.empty())
+        return;
+    brlib::stTariefSoort standaard = brlib::stTariefSoort::Standaard();
+    standaard.recNr = cache.GetFreeRecord();
+    cache.Store(standaard.recNr, standaard.GetRcd());
+}
+
 bool MaakStandaardTariefSoort()
 {
     return VoerStamActieUit(kTeksten.titel, [] {
-        std::vector<brlib::stTariefSoort> bestaand;
-        brlib::InlezenTariefSoorten(bestaand);
-        if (!bestaand.empty())
-            return QString();
         RecordCache<WIN_rsv_tariefsoort> cache(Bestanden::TariefSoort, brlib::tfEenBestand, false, false);
-        brlib::stTariefSoort standaard = brlib::stTariefSoort::Standaard();
-        standaard.recNr = cache.GetFreeRecord();
-        cache.Store(standaard.recNr, standaard.GetRcd());
+        ZorgVoorStandaard(cache);
         return QString();
     });
 }
@@ -62,7 +69,7 @@ QString VerwijderVraag(const brlib::stTariefSoort& soort, bool metTarieven)
 
 bool SchrijfTariefSoort(brlib::stTariefSoort& soort)
 {
-    return SchrijfStamRecord<WIN_rsv_tariefsoort>(Bestanden::TariefSoort, soort, kTeksten);
+    return SchrijfStamRecord<WIN_rsv_tariefsoort>(Bestanden::TariefSoort, soort, kTeksten, {}, ZorgVoorStandaard);
 }
 
 bool VerwijderTariefSoort(const brlib::stTariefSoort& soort)

@@ -32,7 +32,8 @@ QString VerwijderVraag(const brlib::stTariefSoort& soort, bool metTarieven);
 
 // Write path: a new item gets a record, a changed one is refused when another
 // workstation changed it since it was read (error "Registreren tariefsoort").
-// On success the item holds its record number and new stamp.
+// On an administration still without rate types the standard one is written
+// first. On success the item holds its record number and new stamp.
 bool SchrijfTariefSoort(brlib::stTariefSoort& soort);
 // Delete path: the same check, then the record and every rate of the rate
 // type, in every year, are freed.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/base/EBrRuntime.h"
+#include "host/base/RecordCodepage.h"
 #include "host/records/TekstLijst.h"
 #include "host/records/TekstLijstCodering.h"
 #include "store/Bestanden.h"
@@ -70,12 +71,12 @@ public:
             const QByteArrayView deel(rec.tekst, std::min<qsizetype>(rec.lengte, sizeof rec.tekst));
             if (buffer_.isEmpty()) {
                 qsizetype pos = 0;
-                if (const auto regel = brlib::LeesRegelUtf8(deel, pos))
+                if (const auto regel = brlib::LeesRegelBytes(deel, pos))
                     return regel;
             }
             buffer_.append(deel);
             qsizetype pos = 0;
-            if (const auto regel = brlib::LeesRegelUtf8(buffer_, pos))
+            if (const auto regel = brlib::LeesRegelBytes(buffer_, pos))
                 return regel;
             x = rec.volgende;
         }
@@ -98,13 +99,13 @@ NaamFilter::NaamFilter(const QString& naam) : naam_(naam.toLower())
         asciiNaam_.clear();
 }
 
-bool NaamFilter::Past(QByteArrayView utf8) const
+bool NaamFilter::Past(QByteArrayView regel) const
 {
     if (naam_.isEmpty())
         return true;
-    if (!asciiNaam_.isEmpty() && AsciiKlein(utf8, buffer_))
+    if (!asciiNaam_.isEmpty() && AsciiKlein(regel, buffer_))
         return QByteArrayView(buffer_).contains(asciiNaam_);
-    return QString::fromUtf8(utf8).toLower().contains(naam_);
+    return DecodeRecordText(regel.data(), regel.size()).toLower().contains(naam_);
 }
 
 void ScanGastNamen(int32_t jaar, const GastNaamCallback& callback)

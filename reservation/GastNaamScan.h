@@ -18,7 +18,8 @@ namespace zoek {
 class NaamFilter {
 public:
     explicit NaamFilter(const QString& naam);
-    bool Past(QByteArrayView utf8) const;
+    // `regel` holds a line's stored bytes, in the record files' code page.
+    bool Past(QByteArrayView regel) const;
 
 private:
     QString naam_;
@@ -29,7 +30,7 @@ private:
 using GastNaamCallback = std::function<void(int32_t nr, const WIN_rsv_res_hfd& kop, QByteArrayView eersteRegel)>;
 
 // Calls `callback` for every reservation of `jaar` that has guest data, in
-// number order, with the UTF-8 bytes of its first line. A damaged text list
+// number order, with the stored bytes of its first line. A damaged text list
 // raises EBrRuntime.
 void ScanGastNamen(int32_t jaar, const GastNaamCallback& callback);
 

@@ -19,6 +19,8 @@ struct LevendeRegel {
 // of one year. Persons live in one file for all years; `plekPersoon` spans them.
 std::vector<LevendeRegel> ControleerReserveringen(const JaarBestanden& jaar, const Inhoud<WIN_rsv_persoon>& persoon,
                                                   Plekken& plekPersoon, Rapport& rapport);
+// A live line's dates, year and check-in link.
+void ControleerRegel(const JaarBestanden& jaar, int32_t nr, Rapport& rapport);
 void ControleerGroepen(const AdministratieInhoud& inhoud, Rapport& rapport);
 void ControleerTarieven(const JaarBestanden& jaar, Rapport& rapport);
 void ControleerStamgegevens(const AdministratieInhoud& inhoud, Rapport& rapport);

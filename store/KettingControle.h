@@ -77,10 +77,12 @@ std::vector<int32_t> LoopKetting(const Inhoud<T>& leden, int keten, const Kettin
     for (int32_t nr = kop.eerste; nr != 0; nr = leden[nr].GetAn(keten)) {
         if (!ketting_detail::NeemOp(leden, kop, vorige, nr, plek, rapport))
             return volgorde;
-        if (leden[nr].GetVn(keten) != vorige)
+        // A back link below 0 is "not recorded": the record layer allows it in files others wrote.
+        const int32_t vn = leden[nr].GetVn(keten);
+        if (vn >= 0 && vn != vorige)
             rapport.Meld(leden.bestand, leden.jaar, nr,
-                         "vorige in de ketting van " + kop.naam + " is " + QString::number(leden[nr].GetVn(keten)) +
-                             ", verwacht " + QString::number(vorige));
+                         "vorige in de ketting van " + kop.naam + " is " + QString::number(vn) + ", verwacht " +
+                             QString::number(vorige));
         volgorde.push_back(nr);
         vorige = nr;
     }

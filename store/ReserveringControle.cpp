@@ -99,8 +99,7 @@ std::vector<LevendeRegel> Regels(const JaarBestanden& j, const Plekken& plekRgl,
             rapport.Meld(j.rgl.bestand, j.jaar, nr, "is niet vrij en staat in de ketting van geen enkele reservering");
         if (plekDag[nr].isEmpty())
             rapport.Meld(j.rgl.bestand, j.jaar, nr, "is niet vrij en staat niet onder de dagpointer van zijn begindag");
-        if (rgl.EindDatum() <= rgl.BeginDatum())
-            rapport.Meld(j.rgl.bestand, j.jaar, nr, "einddatum ligt niet na de begindatum");
+        ControleerRegel(j, nr, rapport);
         levend.push_back({JaarNr(j.jaar, nr), rgl.kamerNr, rgl.BeginDatum(), rgl.EindDatum()});
     }
     return levend;

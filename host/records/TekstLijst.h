@@ -7,7 +7,7 @@
 // `volgende` is the head of the free list. A list is a chain of records through
 // `volgende`, each marked with the list's number in `lijst` (0 in a free
 // record). The lines are stored one after another as a u16 byte length and the
-// UTF-8 bytes, spread over the `tekst` areas of the chain.
+// Windows-1252 bytes (RecordCodepage.h), spread over the `tekst` areas of the chain.
 //
 // Writes are stores of the open action: the reservation lock must be held.
 // A damaged list (a broken chain, a record of another list) raises EBrRuntime.

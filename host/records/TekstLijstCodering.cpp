@@ -3,28 +3,24 @@
 #include <cstdint>
 #include <cstring>
 
+#include "host/base/RecordCodepage.h"
+
 namespace brlib {
 
 QByteArray CodeerRegels(const QStringList& regels)
 {
     QByteArray bytes;
     for (const QString& regel : regels) {
-        // A line longer than a length word can say is cut before a character.
-        QByteArray utf8 = regel.toUtf8();
-        if (utf8.size() > UINT16_MAX) {
-            qsizetype einde = UINT16_MAX;
-            while (einde > 0 && (uint8_t(utf8[einde]) & 0xC0) == 0x80)
-                --einde;
-            utf8.truncate(einde);
-        }
-        const uint16_t lengte = uint16_t(utf8.size());
+        // A line longer than a length word can say is cut.
+        const QByteArray tekst = EncodeRecordText(regel).left(UINT16_MAX);
+        const uint16_t lengte = uint16_t(tekst.size());
         bytes.append(reinterpret_cast<const char*>(&lengte), sizeof lengte);
-        bytes.append(utf8);
+        bytes.append(tekst);
     }
     return bytes;
 }
 
-std::optional<QByteArrayView> LeesRegelUtf8(QByteArrayView bytes, qsizetype& pos)
+std::optional<QByteArrayView> LeesRegelBytes(QByteArrayView bytes, qsizetype& pos)
 {
     uint16_t lengte;
     if (pos + qsizetype(sizeof lengte) > bytes.size())
@@ -42,10 +38,10 @@ std::optional<QStringList> DecodeerRegels(const QByteArray& bytes)
     QStringList regels;
     qsizetype pos = 0;
     while (pos < bytes.size()) {
-        const auto regel = LeesRegelUtf8(bytes, pos);
+        const auto regel = LeesRegelBytes(bytes, pos);
         if (!regel)
             return std::nullopt;
-        regels << QString::fromUtf8(*regel);
+        regels << DecodeRecordText(regel->data(), regel->size());
     }
     return regels;
 }

@@ -2,7 +2,7 @@
 // An article card, kassa_artikel.dat (one file, no header record, appended;
 // the record number is the article id).
 //   0 long   article number (what a user types and a button names)
-//   4 char[41] description, 45 char[21] reference (Latin-1, zero-terminated)
+//   4 char[41] description, 45 char[21] reference (Windows-1252, zero-terminated)
 //  66 double price including tax
 //  74 word   tax code (BtwTarief.h)
 //  76 byte   non-zero while the card is in use

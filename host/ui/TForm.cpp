@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "host/ui/HandlerGuard.h"
+
 TForm::TForm(QWidget* owner) : QDialog(owner)
 {
     // A form is a window of its own, also when it has an owner.
@@ -25,17 +27,20 @@ void TForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        RunGuarded(Caption(), [this] { FormShow(); });
 }
 
 void TForm::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    // A hook that fails lets the form close as if it had agreed.
+    bool magSluiten = true;
+    RunGuarded(Caption(), [&] { magSluiten = FormCloseQuery(); });
+    if (!magSluiten) {
         event->ignore();
         return;
     }
     TCloseAction action = TCloseAction::caHide;
-    FormClose(action);
+    RunGuarded(Caption(), [&] { FormClose(action); });
     if (action == TCloseAction::caNone) {
         event->ignore();
         return;
@@ -57,8 +62,10 @@ void TForm::changeEvent(QEvent* event)
     if (nuActief == active_)
         return;
     active_ = nuActief;
-    if (active_)
-        FormActivate();
-    else
-        FormDeactivate();
+    RunGuarded(Caption(), [this] {
+        if (active_)
+            FormActivate();
+        else
+            FormDeactivate();
+    });
 }

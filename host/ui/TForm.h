@@ -1,6 +1,8 @@
 #pragma once
 // Base of every form: a window with a caption, a modal result and the show,
-// close-query, close and activation hooks that the forms fill in.
+// close-query, close and activation hooks that the forms fill in. The hooks
+// run guarded (HandlerGuard.h): an error of the record layer in one becomes an
+// error box titled with the caption.
 
 #include <QDialog>
 

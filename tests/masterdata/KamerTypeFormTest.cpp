@@ -126,3 +126,30 @@ TEST_F(KamerTypeForm, ATypeInUseCannotBeRemovedAndAnUnusedOneAsksFirst)
     ASSERT_EQ(grid_.RijAantal(), 1);
     EXPECT_EQ(Cel(grid_, "code", 0), QStringLiteral("DBL"));
 }
+
+TEST_F(KamerTypeForm, ADamagedRateChainIsReportedAndChangesNothing)
+{
+    std::vector<brlib::stTariefSoort> soorten;
+    LeesTariefSoorten(soorten);
+    MaakPeriodes(kJaar);
+    const stKamerType dbl = MaakKamerType("DBL", {{soorten[0].recNr, 1, 70.0}, {soorten[0].recNr, 2, 85.0}}, kJaar);
+    Open();
+    // The second rate claims another room type, as another program's half-written chain would.
+    QFile bestand(brlib::RecordPad(admin_.Dir(), Bestanden::Tarief, brlib::tfPerJaar, kJaar));
+    ASSERT_TRUE(bestand.open(QIODevice::ReadWrite));
+    const QByteArray heel = bestand.readAll();
+    QByteArray beschadigd = heel;
+    SchrijfLe<int32_t>(beschadigd, (TariefKetting(kJaar, dbl.recNr)[1] - 1) * sizeof(WIN_rsv_tarief) + 8, 99);
+    bestand.seek(0), bestand.write(beschadigd), bestand.flush();
+
+    Knop("btnWijzig");
+    Knop("btnTarief");
+    ASSERT_EQ(berichten_.Gezien().size(), 2u);
+    EXPECT_EQ(berichten_.Laatste().kind, MsgKind::Error);
+    EXPECT_EQ(berichten_.Laatste().tekst,
+              QStringLiteral("De tarieven van kamertype %1 in 2026 zijn beschadigd.").arg(dbl.recNr));
+    EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Kamertypes"));
+    EXPECT_EQ(Getoond(), 0);
+    EXPECT_EQ(BestandBytes(Bestanden::Tarief, brlib::tfPerJaar, kJaar), beschadigd);
+    bestand.seek(0), bestand.write(heel);  // for the integrity check at the end
+}

@@ -175,3 +175,27 @@ TEST_F(TariefSoortForm, AChangeFromAnotherWorkstationIsShownInsteadOfOverwritten
     EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Registreren tariefsoort"));
     EXPECT_EQ(Cel(grid_, "omschr", 1), QStringLiteral("Van de buren"));
 }
+
+using TariefSoortFormNieuweAdministratie = FormTest;
+
+// The form first opens while another workstation holds the lock: the standard
+// rate type comes with the first rate type the user adds, and comes first.
+TEST_F(TariefSoortFormNieuweAdministratie, TheStandardRateTypeIsMadeBeforeTheFirstOwnOne)
+{
+    TfrmRsvTariefSoort form(nullptr, nullptr);
+    AlsTweede([] { return brlib::RsvLock(); });
+    form.show();
+    AlsTweede([] { brlib::RsvUnlock(); return 0; });
+    EXPECT_EQ(form.Grid()->RijAantal(), 0);
+
+    BijDialoog<Dialoog>([](Dialoog& d) {
+        d.edtCode->setText(QStringLiteral("Week"));
+        d.edtDagen->setText(QStringLiteral("7"));
+        d.btnOk->click();
+    });
+    form.findChild<QPushButton*>("btnNieuw")->click();
+    ASSERT_EQ(form.Grid()->RijAantal(), 2);
+    EXPECT_EQ(Cel(*form.Grid(), "code", 0), QStringLiteral("Standaard"));
+    EXPECT_EQ(Cel(*form.Grid(), "code", 1), QStringLiteral("Week"));
+    EXPECT_EQ(form.Grid()->HuidigeRij(), 1);
+}

@@ -72,13 +72,13 @@ TEST_F(TariefSoortOpslag, AChangeMadeOnAnotherWorkstationMeanwhileIsRefused)
     }
     std::vector<stTariefSoort> lijst;
     brlib::InlezenTariefSoorten(lijst);
-    ASSERT_EQ(lijst.size(), 1u);
-    EXPECT_EQ(lijst[0].code, QStringLiteral("Week"));
-    EXPECT_EQ(lijst[0].omschr, QStringLiteral("Zeven nachten"));
+    ASSERT_EQ(lijst.size(), 2u);  // the standard rate type came with the first
+    EXPECT_EQ(lijst[1].code, QStringLiteral("Week"));
+    EXPECT_EQ(lijst[1].omschr, QStringLiteral("Zeven nachten"));
 
     // Read again, the change goes through.
-    lijst[0].code = QStringLiteral("Week7");
-    EXPECT_TRUE(SchrijfTariefSoort(lijst[0]));
+    lijst[1].code = QStringLiteral("Week7");
+    EXPECT_TRUE(SchrijfTariefSoort(lijst[1]));
 }
 
 TEST_F(TariefSoortOpslag, RemovingARateTypeRemovesExactlyItsRatesInEveryYear)

@@ -1,10 +1,12 @@
 // The integrity check and rsvcheck on clean and on damaged administrations.
+#include <bit>
 #include <gtest/gtest.h>
 #include <QProcess>
 
 #include "host/records/Locks.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
+#include "store/WinRsvInCheck.h"
 #include "store/WinRsvResHfd.h"
 #include "store/WinRsvResRgl.h"
 #include "tests/store/ReserveringSchrijven.h"
@@ -122,6 +124,42 @@ TEST_F(IntegriteitTest, DirtyFreeRecordAndGroupWithoutMemberAreReported)
         << bevindingen.toStdString();
     EXPECT_TRUE(bevindingen.contains("rsv_reshfd.dat, jaar 2026, record 1: hoort bij groep 4 maar heeft 0 lidrecords"))
         << bevindingen.toStdString();
+}
+
+TEST_F(IntegriteitTest, ChainsWithoutBackLinksAreSound)
+{
+    Boek(EncodeDate(J, 3, 10), 101);
+    for (int offset : {80, 88})  // the back links of both chains of the second line
+        Beschadig(Bestanden::ResRgl, 3, sizeof(WIN_rsv_res_rgl), offset, -1);
+    EXPECT_EQ(Bevindingen().toStdString(), "");
+}
+
+TEST_F(IntegriteitTest, LinesAreCheckedAgainstTheirYearAndTheirCheckIn)
+{
+    const int32_t eerste = Boek(EncodeDate(J, 3, 10), 101);  // lines 2 and 3
+    const int32_t tweede = Boek(EncodeDate(J, 4, 10), 101);  // lines 4 and 5
+    constexpr int kInCheck = sizeof(WIN_rsv_incheck);
+    Beschadig(Bestanden::InCheck, 1, kInCheck, 0, eerste);   // check-in 1: line 2
+    Beschadig(Bestanden::InCheck, 1, kInCheck, 4, 2);
+    Beschadig(Bestanden::InCheck, 2, kInCheck, 0, tweede);   // check-in 2: line 4, cancelled
+    Beschadig(Bestanden::InCheck, 2, kInCheck, 4, 4);
+    Beschadig(Bestanden::InCheck, 2, kInCheck, 38, 1);
+    Beschadig(Bestanden::InCheck, 2, kInCheck, kInCheck - 4, 0);  // the file ends with a whole record
+    const std::pair<int32_t, int32_t> koppelingen[] = {{2, 1}, {3, 2}, {4, 2}, {5, 9}};
+    for (const auto& [regel, inCheck] : koppelingen)
+        Beschadig(Bestanden::ResRgl, regel, sizeof(WIN_rsv_res_rgl), 96, inCheck);
+    WIN_rsv_res_rgl volgendJaar{};  // the same days of the year, one year on
+    volgendJaar.ZetBeginDatum(EncodeDate(J + 1, 3, 10));
+    volgendJaar.ZetEindDatum(EncodeDate(J + 1, 3, 13));
+    Beschadig(Bestanden::ResRgl, 2, sizeof(WIN_rsv_res_rgl), 4, std::bit_cast<int32_t>(volgendJaar.beginDatum));
+    Beschadig(Bestanden::ResRgl, 2, sizeof(WIN_rsv_res_rgl), 8, std::bit_cast<int32_t>(volgendJaar.eindDatum));
+
+    const QString r = "rsv_resrgl.dat, jaar 2026, record ";
+    EXPECT_EQ(Bevindingen().toStdString(),
+              (r + "2: begindatum ligt niet in het jaar van zijn reservering\n" +
+               r + "3: incheck 2 hoort bij reservering 2, de regel bij reservering 1\n" +
+               r + "4: incheck 2 van de regel is geannuleerd\n" +
+               r + "5: incheck verwijst naar record 9 buiten rsv_incheck.dat (2 records)").toStdString());
 }
 
 }  // namespace

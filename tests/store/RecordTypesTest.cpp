@@ -227,4 +227,12 @@ TEST_F(RecordTypesTest, MasterData)
     EXPECT_EQ(QByteArray(b.constData() + 4), "Hoogseizoen");
 }
 
+TEST_F(RecordTypesTest, TextFieldsAreInWindows1252)
+{
+    WIN_rsv_periode p{};
+    ZetTekst(p.omschr, QString::fromUtf8(u8"Hoogseizoen € 5,–"));
+    EXPECT_EQ(QByteArray(p.omschr), QByteArray("Hoogseizoen \x80 5,\x96"));
+    EXPECT_EQ(LeesTekst(p.omschr), QString::fromUtf8(u8"Hoogseizoen € 5,–"));
+}
+
 }  // namespace

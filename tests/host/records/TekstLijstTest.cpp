@@ -50,6 +50,15 @@ TEST(TekstLijst, KeepsLinesExactlyUnderTheirNumber)
     EXPECT_TRUE(QFile::exists(admin.Pad("rsv_persoon.tkt")));
 }
 
+TEST(TekstLijst, LinesAreWrittenInWindows1252)
+{
+    TempAdmin admin;
+    const int32_t nr = Schrijf({2026, 0}, {QString::fromUtf8(u8"€ 12,50")});
+    RecordCacheImpl cache(sizeof(DOS_tkst_dsk_strukt), "rsv_resgeg.tkt", tfPerJaar, true, true);
+    const auto* rcd = static_cast<const char*>(cache.Record(2026, nr));
+    EXPECT_EQ(QByteArray(rcd + offsetof(DOS_tkst_dsk_strukt, tekst) + 2, 7), "\x80 12,50");
+}
+
 TEST(TekstLijst, ReusesFreedSpace)
 {
     TempAdmin admin;
