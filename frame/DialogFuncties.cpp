@@ -4,11 +4,13 @@
 
 #include "board/Rsvovresunit.h"
 #include "checkin/Rsvincheckunit.h"
+#include "frame/BordVenstersFrame.h"
 #include "host/ui/ModalShow.h"
 #include "masterdata/Rsvkamertypeunit.h"
 #include "masterdata/Rsvkamerunit.h"
 #include "masterdata/Rsvperiodeunit.h"
 #include "masterdata/Rsvtariefsoortunit.h"
+#include "reservation/Rsvresgegunit.h"
 
 namespace {
 template <class Form>
@@ -22,6 +24,7 @@ void ToonModaal(QWidget* owner)
 void RsvDlgReserveringsOverzicht(QWidget* owner, JaarNr inCheck)
 {
     auto form = std::make_unique<TfrmRsvOvRes>(owner, nullptr);
+    form->ZetVensters(&FrameBordVensters());
     if (inCheck != JaarNr(0, 0))
         form->ZetStartInCheck(inCheck);
     ShowModal(*form);
@@ -34,6 +37,13 @@ void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget* owner, Jaa
     form->ZetFocusInCheck(inCheck);
     form->ZetDatum(datum);
     ShowModal(*form);
+}
+
+int RsvDlgReserveringsGegevens(QWidget* owner, JaarNr reservering, bool standAlone)
+{
+    auto form = std::make_unique<TfrmRsvResGeg>(owner, nullptr, standAlone);
+    form->ZetReservering(reservering);
+    return ShowModal(*form);
 }
 
 void RsvDlgKamer(QWidget* owner) { ToonModaal<TfrmRsvKamer>(owner); }

@@ -15,6 +15,9 @@ RSV_EXPORT void RsvDlgReserveringsOverzicht(QWidget* owner, JaarNr inCheck);
 // The check-in list of `reservering` at `datum`, with the room of `inCheck`
 // (JaarNr(0, 0) for none) in focus.
 RSV_EXPORT void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget* owner, JaarNr inCheck);
+// The details of a stored reservation; returns the form's modal result
+// (1 changed, 2 closed, 3 check in or out).
+RSV_EXPORT int RsvDlgReserveringsGegevens(QWidget* owner, JaarNr reservering, bool standAlone);
 RSV_EXPORT void RsvDlgKamer(QWidget* owner);
 RSV_EXPORT void RsvDlgKamerType(QWidget* owner);
 RSV_EXPORT void RsvDlgTariefSoort(QWidget* owner);

@@ -80,7 +80,7 @@ TEST(DialogFunction, BoardDialogTakesAStartCheckInOnlyWhenOneIsGiven)
         RunDialog(dialog, [&](TForm& form) {
             auto& board = dynamic_cast<TfrmRsvOvRes&>(form);
             startInCheck = board.StartInCheck();
-            standAlone = WithoutManager<TfrmRsvOvRes>(form) && board.isFullScreen();
+            standAlone = WithoutManager<TfrmRsvOvRes>(form) && board.isMaximized();
         });
         EXPECT_EQ(startInCheck, expected);
         EXPECT_TRUE(standAlone);

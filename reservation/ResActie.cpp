@@ -1,0 +1,33 @@
+#include "reservation/ResActie.h"
+
+#include "host/base/EBrRuntime.h"
+#include "host/records/Locks.h"
+#include "host/records/UpdateCount.h"
+#include "host/ui/Messages.h"
+#include "reservation/ReserveringSchrijver.h"
+
+ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel)
+{
+    ActieUitkomst uitkomst = ActieUitkomst::Gedaan;
+    std::optional<QString> melding;
+    try {
+        brlib::RsvActie actie;
+        if (!actie.Locked())
+            return ActieUitkomst::GeenSlot;
+        ReserveringSchrijver schrijver;
+        melding = schrijf(schrijver);
+        if (melding) {
+            uitkomst = ActieUitkomst::Geweigerd;
+        } else {
+            brlib::RsvChangeUpdateCount();
+            actie.Commit();
+        }
+    } catch (const EBrRuntime& e) {  // a full disk, a damaged chain, a hot journal that would not roll back
+        uitkomst = ActieUitkomst::Fout;
+        melding = foutKop + QLatin1Char('\n') + e.Message();
+    }
+    // Leaving the try block dropped an uncommitted action and freed the lock.
+    if (melding)
+        ErrorMsg(*melding, titel);
+    return uitkomst;
+}
