@@ -21,7 +21,9 @@ void NeemUitGroep(ReserveringSchrijver& schrijver, JaarNr sleutel)
 
 std::optional<QString> Annuleer(ReserveringSchrijver& schrijver, JaarNr sleutel, int32_t wijzigTeller)
 {
-    if (schrijver.LeesKop(sleutel).wijzigTeller != wijzigTeller)
+    const WIN_rsv_res_hfd kop = schrijver.LeesKop(sleutel);
+    // Cancelled elsewhere under a counter that was read again since: nothing left to take out.
+    if (kop.wijzigTeller != wijzigTeller || kop.status == kGeannuleerd)
         return kTussentijds;
     schrijver.VerwijderRegels(sleutel);
     schrijver.NeemKopUitDag(sleutel);

@@ -11,6 +11,27 @@ const QString kTussentijds = QStringLiteral(
     "Kan wijziging niet registreren omdat de reservering tussentijds (op een andere werkplek) is gewijzigd.\n"
     "De gegevens worden nu opnieuw ingelezen. Probeer het daarna opnieuw.");
 
+const QString kBezet = QStringLiteral(
+    "Kan wijziging niet registreren omdat door tussentijdse wijzigingen (op andere werkplekken) een of meerdere "
+    "kamers niet meer vrij zijn tot de nieuwe einddatum.\n"
+    "De gegevens worden nu opnieuw ingelezen. Probeer het daarna opnieuw.");
+
+// The form checked the extension before the lock; another workstation may have
+// booked into it since, so the rooms that stay are checked again on disk.
+bool VerlengingVrij(ReserveringSchrijver& schrijver, const ResWijziging& w, TDateTime oudEind)
+{
+    std::vector<brlib::stRes> verlenging;
+    for (const brlib::stRes& regel : w.regels) {
+        if (regel.verplaatstNaar > 0 || w.eind <= oudEind)
+            continue;
+        brlib::stRes stuk = regel;
+        stuk.begin = oudEind;
+        stuk.eind = w.eind;
+        verlenging.push_back(stuk);
+    }
+    return verlenging.empty() || schrijver.KamersVrij(verlenging);
+}
+
 bool PersonenGewijzigd(ReserveringSchrijver& schrijver, const ResWijziging& w)
 {
     for (const brlib::stRes& regel : w.regels)
@@ -60,6 +81,8 @@ std::optional<QString> Bewaar(ReserveringSchrijver& schrijver, const ResWijzigin
     if (kop.wijzigTeller != w.wijzigTeller)
         return kTussentijds;
     const bool eindGewijzigd = kop.EindDatum() != w.eind;  // whole days on both sides
+    if (eindGewijzigd && !VerlengingVrij(schrijver, w, kop.EindDatum()))
+        return kBezet;
     const bool herschrijf = eindGewijzigd || kop.soort != w.gegevens.vlaggen[0] || PersonenGewijzigd(schrijver, w);
     SchrijfKop(schrijver, w, eindGewijzigd);
     if (herschrijf)
@@ -68,6 +91,13 @@ std::optional<QString> Bewaar(ReserveringSchrijver& schrijver, const ResWijzigin
 }
 
 }  // namespace
+
+ResWijziging MaakWijziging(const brlib::RsvReservering& gelezen, const brlib::RsvReservering& geprijsd,
+                           const ResGegevens& gegevens, const std::vector<brlib::stVoorReg>& voorRegs)
+{
+    return {gelezen.sleutel, gelezen.wijzigTeller, gegevens, voorRegs, geprijsd.kamerRegels, geprijsd.eind,
+            geprijsd.totaalBedrag};
+}
 
 ActieUitkomst BewaarResWijziging(const ResWijziging& wijziging, const QString& titel)
 {

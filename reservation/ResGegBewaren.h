@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "host/brlib/Res.h"
+#include "host/brlib/RsvReservering.h"
 #include "reservation/ResActie.h"
 #include "reservation/ResGegevens.h"
 
@@ -22,10 +23,17 @@ struct ResWijziging {
     double totaalBedrag = 0;               // the total for that end date
 };
 
+// The change that saves `gegevens` and `voorRegs` on the reservation as it was
+// `gelezen`, with the room lines, end date and total of `geprijsd` (the same
+// reservation priced for the end date now asked).
+ResWijziging MaakWijziging(const brlib::RsvReservering& gelezen, const brlib::RsvReservering& geprijsd,
+                           const ResGegevens& gegevens, const std::vector<brlib::stVoorReg>& voorRegs);
+
 // Writes texts, relation, type, nationality, business/private, extras and the
 // pre-registrations into the header (and the end date and total when the end
 // date changed), raises its change counter, and rewrites the room lines when
 // the type, a persons count or the end date changed: a line moved to another
 // room keeps its end date, price and amount. Outcomes (see ResActie.h):
-// Geweigerd when another workstation changed the reservation meanwhile.
+// Geweigerd when another workstation changed the reservation meanwhile, or
+// booked a room of it in the days a later end date adds.
 ActieUitkomst BewaarResWijziging(const ResWijziging& wijziging, const QString& titel);

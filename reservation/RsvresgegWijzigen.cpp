@@ -77,16 +77,8 @@ brlib::RsvReservering TfrmRsvResGeg::GeprijsdVoor(TDateTime nieuwEind) const
 
 void TfrmRsvResGeg::Bewaar(TDateTime nieuwEind)
 {
-    const brlib::RsvReservering geprijsd = GeprijsdVoor(nieuwEind);
-    ResWijziging wijziging;
-    wijziging.sleutel = reservering_;
-    wijziging.wijzigTeller = opgeslagen_.res.wijzigTeller;
-    wijziging.gegevens = gegevens_;
-    wijziging.voorRegs = voorRegs_;
-    wijziging.regels = geprijsd.kamerRegels;
+    ResWijziging wijziging = MaakWijziging(opgeslagen_.res, GeprijsdVoor(nieuwEind), gegevens_, voorRegs_);
     LeesPersonen(*gvKamers, wijziging.regels);
-    wijziging.eind = nieuwEind;
-    wijziging.totaalBedrag = geprijsd.totaalBedrag;
     const ActieUitkomst uitkomst = BewaarResWijziging(wijziging, titel_);
     // After a change elsewhere the form shows that change; without the lock the edits stay.
     if (uitkomst == ActieUitkomst::Gedaan || uitkomst == ActieUitkomst::Geweigerd)

@@ -22,14 +22,7 @@ protected:
     static ResWijziging Ongewijzigd(JaarNr sleutel)
     {
         const brlib::RsvReservering res = Lees(sleutel);
-        ResWijziging w;
-        w.sleutel = sleutel;
-        w.wijzigTeller = res.wijzigTeller;
-        w.gegevens = GegevensVan(res);
-        w.regels = res.kamerRegels;
-        w.eind = res.eind;
-        w.totaalBedrag = res.totaalBedrag;
-        return w;
+        return MaakWijziging(res, res, GegevensVan(res), {});
     }
 
     static int32_t VoorRegRecords()

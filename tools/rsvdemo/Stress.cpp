@@ -83,8 +83,8 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     kind.waitForFinished(-1);
     StressTelling t;
     if (kind.exitStatus() != QProcess::NormalExit ||
-        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d", &t.opgeslagen, &t.bezet, &t.geenLock,
-                    &t.fouten) != 4) {
+        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d %d", &t.opgeslagen, &t.bezet,
+                    &t.geenLock, &t.fouten, &t.gewijzigd) != 5) {
         ++afgebroken;
         return;
     }
@@ -92,6 +92,7 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     totaal.bezet += t.bezet;
     totaal.geenLock += t.geenLock;
     totaal.fouten += t.fouten;
+    totaal.gewijzigd += t.gewijzigd;
 }
 
 // A child killed mid-commit leaves a hot journal: taking the lock rolls it back.
@@ -125,9 +126,10 @@ int StressRun(const QStringList& args)
     for (auto& kind : kinderen)
         TelOp(*kind, totaal, afgebroken);
     const bool hersteld = HerstelAfgebroken();
-    std::printf("opgeslagen %d, geweigerd %d (kamer bezet %d, geen vergrendeling %d), fouten %d, afgebroken %d\n",
-                totaal.opgeslagen, totaal.bezet + totaal.geenLock, totaal.bezet, totaal.geenLock, totaal.fouten,
-                afgebroken);
+    std::printf("opgeslagen %d, gewijzigd of geannuleerd %d, geweigerd %d (kamer bezet of tussentijds gewijzigd %d, "
+                "geen vergrendeling %d), fouten %d, afgebroken %d\n",
+                totaal.opgeslagen, totaal.gewijzigd, totaal.bezet + totaal.geenLock, totaal.bezet, totaal.geenLock,
+                totaal.fouten, afgebroken);
     const std::vector<Bevinding> bevindingen = ControleerAdministratie();
     for (const Bevinding& b : bevindingen)
         std::printf("%s\n", b.Regel().toLocal8Bit().constData());
@@ -142,6 +144,6 @@ int StressWerkplekRun(const QStringList& args)
         return Gebruik();
     ZetAdminDir(QDir(o.map).absolutePath());
     const StressTelling t = BoekWillekeurig(o.boekingen, o.zaad);
-    std::printf("%d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten);
+    std::printf("%d %d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten, t.gewijzigd);
     return 0;
 }

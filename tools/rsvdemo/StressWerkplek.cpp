@@ -7,6 +7,10 @@
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/Inlezen.h"
 #include "host/ui/Messages.h"
+#include "reservation/EindDatumWijziging.h"
+#include "reservation/OpgeslagenRes.h"
+#include "reservation/ResAnnulering.h"
+#include "reservation/ResGegBewaren.h"
 #include "tools/rsvdemo/DemoRegels.h"
 
 namespace {
@@ -27,6 +31,31 @@ std::vector<brlib::stRes> WillekeurigeRegels(const std::vector<brlib::stKamer>& 
     return regels;
 }
 
+// What a user does in the details of a stored booking now and then: another
+// end date (checked first, as the form does), or cancelling it.
+void WijzigWillekeurig(const JaarNr& sleutel, const std::vector<brlib::stKamer>& kamers, std::mt19937& gen,
+                       StressTelling& telling)
+{
+    const OpgeslagenRes opgeslagen = LeesOpgeslagenRes(sleutel);
+    const brlib::RsvReservering& res = opgeslagen.res;
+    // The board opens no cancelled reservation.
+    if (res.status == brlib::rsGeannuleerd)
+        return;
+    if (std::bernoulli_distribution(0.3)(gen)) {
+        if (AnnuleerReservering(sleutel, res.wijzigTeller, QStringLiteral("Stresstest")) == ActieUitkomst::Gedaan)
+            ++telling.gewijzigd;
+        return;
+    }
+    const TDateTime nieuwEind = res.eind + std::uniform_int_distribution<int>(-3, 4)(gen);
+    if (WeigerEindDatum(res, nieuwEind))
+        return;
+    brlib::RsvReservering geprijsd = res;
+    PrijsVoorEindDatum(geprijsd, nieuwEind, kamers);
+    const ResWijziging wijziging = MaakWijziging(res, geprijsd, GegevensVan(res), opgeslagen.voorRegs);
+    if (BewaarResWijziging(wijziging, QStringLiteral("Stresstest")) == ActieUitkomst::Gedaan)
+        ++telling.gewijzigd;
+}
+
 }  // namespace
 
 StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
@@ -35,7 +64,8 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
     int berichten = 0;
     MsgResponderScope responder([&](const MsgRequest& bericht) {
         ++berichten;
-        if (bericht.tekst.contains(QStringLiteral("niet meer vrij")))
+        if (bericht.tekst.contains(QStringLiteral("niet meer vrij")) ||
+            bericht.tekst.contains(QStringLiteral("tussentijds")))
             ++telling.bezet;
         else {
             ++telling.fouten;
@@ -48,6 +78,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
     if (kamers.empty())
         return telling;
     std::mt19937 gen(zaad);
+    std::vector<JaarNr> geboekt;
     for (int i = 0; i < aantal; ++i) {
         const std::vector<brlib::stRes> regels = WillekeurigeRegels(kamers, gen);
         const int voor = berichten;
@@ -58,6 +89,11 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad)
             ++telling.opgeslagen;
         else if (!r.gedaan && berichten == voor)
             ++telling.geenLock;
+        if (!geboekt.empty() && std::bernoulli_distribution(0.4)(gen)) {
+            std::uniform_int_distribution<std::size_t> kies(0, geboekt.size() - 1);
+            WijzigWillekeurig(geboekt[kies(gen)], kamers, gen, telling);
+        }
+        geboekt.insert(geboekt.end(), r.reserveringen.begin(), r.reserveringen.end());
     }
     return telling;
 }

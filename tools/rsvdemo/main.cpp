@@ -12,6 +12,7 @@
 #include "host/ui/Messages.h"
 #include "tools/rsvdemo/DemoBoekingen.h"
 #include "tools/rsvdemo/DemoHotel.h"
+#include "tools/rsvdemo/DemoRelaties.h"
 #include "tools/rsvdemo/Stress.h"
 
 namespace {
@@ -48,7 +49,8 @@ int main(int argc, char** argv)
         return 1;
     }
     ZetAdminDir(map.absolutePath());
-    if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()) || !MaakDemoBoekingen(HuidigeDatum::Object().Huidige()))
+    if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()) || !MaakDemoRelaties() ||
+        !MaakDemoBoekingen(HuidigeDatum::Object().Huidige()))
         return 1;
     const QByteArray pad = QDir::toNativeSeparators(map.absolutePath()).toLocal8Bit();
     std::printf("Demo-administratie aangemaakt in %s\n", pad.constData());

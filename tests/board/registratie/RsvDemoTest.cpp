@@ -92,6 +92,8 @@ TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidwa
     ASSERT_EQ(eerste->exitCode(), 0) << uitvoer.toStdString() << eerste->readAllStandardError().toStdString();
     EXPECT_TRUE(uitvoer.contains("afgebroken 0")) << uitvoer.toStdString();
     EXPECT_FALSE(uitvoer.contains("opgeslagen 0,")) << uitvoer.toStdString();
+    EXPECT_FALSE(uitvoer.contains("gewijzigd of geannuleerd 0,")) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.contains("fouten 0,")) << uitvoer.toStdString();
     EXPECT_TRUE(uitvoer.endsWith("OK\n")) << uitvoer.toStdString();
 
     // Kill each workstation at a random moment of its bookings.
