@@ -18,6 +18,7 @@
 #include "reservation/ResGegBewaren.h"
 #include "reservation/Rsvresgegunit.h"
 #include "tests/reservation/ResSchrijfTest.h"
+#include "tests/support/Schermafdruk.h"
 #include "tests/support/TempWerkplek.h"
 
 namespace {
@@ -52,15 +53,6 @@ protected:
                               Qt::EditRole);
     }
 
-    // With RSV_SCHERMAFDRUK=<dir> set, the form is also saved as <dir>/<naam>.png.
-    static void Schermafdruk(QWidget& widget, const char* naam)
-    {
-        const QString map = qEnvironmentVariable("RSV_SCHERMAFDRUK");
-        if (map.isEmpty())
-            return;
-        QCoreApplication::sendPostedEvents();
-        widget.grab().save(map + QLatin1Char('/') + QString::fromLatin1(naam) + QStringLiteral(".png"));
-    }
 
     TempWerkplek werkplek_;
     int32_t kaart_ = 0;

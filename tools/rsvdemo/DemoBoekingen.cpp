@@ -25,7 +25,7 @@ enum class Verblijf { Gepland, Ingecheckt, Uitgecheckt };
 struct DemoBoeking {
     Boeking boeking;
     Verblijf verblijf = Verblijf::Gepland;
-    const char* voorGeregistreerd = nullptr;  // a guest named for the first room before arrival
+    const char* voorGeregistreerd = nullptr;  // the guest rows, split by '|', of the first room before arrival
     int32_t relatieKaart = 0;                 // booked on this relation card (DemoRelaties.cpp)
 };
 
@@ -45,7 +45,7 @@ const DemoBoeking kBoekingen[] = {
     {{{205}, 0, 3, "H. Vos"}},                // changeover on day 3
     {{{205}, 3, 7, "T. Peters"}},
     {{{301, 302, 303}, 7, 10, "Voetbalclub Oranje", 0, true}, Verblijf::Gepland, nullptr, 4},  // a group
-    {{{206, 207}, 10, 13, "Fam. Hendriks"}, Verblijf::Gepland, "Lisa Hendriks", 5},  // two rooms, one reservation
+    {{{206, 207}, 10, 13, "Fam. Hendriks"}, Verblijf::Gepland, "Hendriks|Tim|Kerkstraat 12|3512 CS|Utrecht", 5},  // two rooms, one reservation
     {{{107}, 14, 21, "D. van Dijk"}, Verblijf::Gepland, nullptr, 6},
     {{{208}, 20, 24, "E. van den Berg"}},
     {{{306}, 18, 20, "Congres Noord", 1}, Verblijf::Gepland, nullptr, 7},
@@ -102,7 +102,7 @@ bool MaakDemoBoekingen(TDateTime vandaag)
             return Fout(d.boeking.gast);
         if (d.voorGeregistreerd &&
             !DemoVoorRegistratie(r.reserveringen.front(), d.boeking.kamers.front(),
-                                 {QString::fromUtf8(d.voorGeregistreerd), QStringLiteral("Kerkstraat 12, Utrecht")}))
+                                 QString::fromUtf8(d.voorGeregistreerd).split(u'|')))
             return Fout(d.boeking.gast);
     }
     return true;
