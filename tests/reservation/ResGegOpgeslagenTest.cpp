@@ -34,8 +34,11 @@ protected:
         TfrmRsvResGeg dlg(nullptr, nullptr, false);
         dlg.ZetReservering(sleutel);
         ModalResponderScope scope([&](TForm& form) {
-            if (auto* kiezer = dynamic_cast<TfrmSelecteerRelatie*>(&form))
+            if (auto* kiezer = dynamic_cast<TfrmSelecteerRelatie*>(&form)) {
+                kiezer->show();
+                Schermafdruk(*kiezer, "SelecteerRelatie");
                 return kiezer->Kies(kaart_) ? mrOk : mrCancel;
+            }
             form.show();
             script(dlg);
             return form.ModalResult() != mrNone ? form.ModalResult() : mrCancel;
@@ -96,6 +99,8 @@ TEST_F(ResGegOpgeslagen, ViewModeShowsTheReservationAndClosesWithSluiten)
         EXPECT_EQ(Cel(*d.gvKamers, "personen", 1), "");
         EXPECT_EQ(Cel(*d.gvKamers, "personen", 2), "3");
         Schermafdruk(d, "RsvResGeg-raadplegen");
+        d.pgMain->setCurrentWidget(d.tbKamers);
+        Schermafdruk(d, "RsvResGeg-kamers");
         d.btnAnnuleren->click();
     });
     EXPECT_EQ(resultaat, 2);
