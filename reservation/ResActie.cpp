@@ -6,7 +6,8 @@
 #include "host/ui/Messages.h"
 #include "reservation/ReserveringSchrijver.h"
 
-ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel)
+ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel,
+                              int32_t* updateCount)
 {
     ActieUitkomst uitkomst = ActieUitkomst::Gedaan;
     std::optional<QString> melding;
@@ -19,8 +20,10 @@ ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& fout
         if (melding) {
             uitkomst = ActieUitkomst::Geweigerd;
         } else {
-            brlib::RsvChangeUpdateCount();
+            const int32_t nieuweCount = brlib::RsvChangeUpdateCount();
             actie.Commit();
+            if (updateCount)
+                *updateCount = nieuweCount;
         }
     } catch (const EBrRuntime& e) {  // a full disk, a damaged chain, a hot journal that would not roll back
         uitkomst = ActieUitkomst::Fout;
