@@ -7,7 +7,9 @@
 #include "frame/DialogFuncties.h"
 #include "frame/EntryPoints.h"
 #include "host/ui/ModalShow.h"
+#include "reservation/Rsvresgegunit.h"
 #include "tests/frame/FormTypes.h"
+#include "tests/support/ScriptedMessages.h"
 
 namespace {
 
@@ -43,6 +45,22 @@ Shown RunDialog(const std::function<void()>& dialog, const std::function<void(TF
     EXPECT_EQ(shown.count, 1);
     EXPECT_TRUE(shown.form.isNull()) << "the dialog function deletes its form";
     return shown;
+}
+
+TEST(DialogFunction, TheDetailsDialogShowsTheReservationStandAloneAndReturnsItsResult)
+{
+    QWidget owner;
+    ScriptedMessages berichten;
+    int resultaat = 0;
+    const Shown shown = RunDialog([&] { resultaat = RsvDlgReserveringsGegevens(&owner, JaarNr(2026, 1), true); },
+                                  [&](TForm& form) {
+                                      auto* details = dynamic_cast<TfrmRsvResGeg*>(&form);
+                                      ASSERT_TRUE(WithoutManager<TfrmRsvResGeg>(form));
+                                      EXPECT_EQ(form.parentWidget(), &owner);
+                                      form.show();  // the reservation does not exist: the form says so
+                                      EXPECT_EQ(details->GetModus(), TfrmRsvResGeg::mdRaadplegen);
+                                  });
+    EXPECT_EQ(resultaat, mrOk);
 }
 
 TEST(DialogFunction, MasterDataDialogsShowTheirListFormModal)
