@@ -2,6 +2,7 @@
 
 #include "board/NieuwTarief.h"
 #include "host/ui/Messages.h"
+#include "reservation/RegelTarief.h"
 
 namespace bord {
 
@@ -98,7 +99,7 @@ void NieuweReservering::Bevestig(brlib::stRes& regel)
     if (kamer == nullptr)
         return;
     regel.personen = kamer->maxPersonen;
-    if (!BepaalTarieven(regel, *kamer))
+    if (!::BepaalTarieven(regel, *kamer))
         ErrorMsg(nieuw::kGeenTarieven, titel_);
 }
 

@@ -1,11 +1,6 @@
 #include "board/Registratie.h"
 
-#include <optional>
-
-#include "host/base/EBrRuntime.h"
-#include "host/records/Locks.h"
-#include "host/records/UpdateCount.h"
-#include "host/ui/Messages.h"
+#include "reservation/ResActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
@@ -23,12 +18,6 @@ QString BezetTekst(bool meerdere)
            QStringLiteral(" niet registreren omdat door tussentijdse wijzigingen (op andere werkplekken) een of "
                           "meerdere kamers niet meer vrij zijn voor de opgegeven periode.\n"
                           "De gegevens worden nu opnieuw ingelezen. Probeer het daarna opnieuw.");
-}
-
-QString SchijfFoutTekst(bool meerdere, const EBrRuntime& fout)
-{
-    return QStringLiteral("De nieuwe ") + Zelfstandignaamwoord(meerdere) +
-           QStringLiteral(" is niet geregistreerd.\n") + fout.Message();
 }
 
 // The writes of the action: one reservation with every line, or one per line
@@ -61,28 +50,20 @@ RegistratieResultaat Registreer(const std::vector<brlib::stRes>& regels, const R
     RegistratieResultaat resultaat;
     if (regels.empty())
         return resultaat;
-    std::optional<QString> fout;
-    try {
-        brlib::RsvActie actie;
-        if (!actie.Locked())
-            return resultaat;
-        ReserveringSchrijver schrijver;
-        if (!schrijver.KamersVrij(regels)) {
-            fout = BezetTekst(meerdere);
-            resultaat.gedaan = true;
-        } else {
+    const ActieUitkomst uitkomst = VoerResActieUit(
+        [&](ReserveringSchrijver& schrijver) -> std::optional<QString> {
+            if (!schrijver.KamersVrij(regels))
+                return BezetTekst(meerdere);
             SchrijfAlles(schrijver, regels, gegevens, meerdere, resultaat);
-            resultaat.updateCount = brlib::RsvChangeUpdateCount();
-            actie.Commit();
-            resultaat.gedaan = resultaat.opgeslagen = true;
-        }
-    } catch (const EBrRuntime& e) {  // a full disk, a damaged chain, a hot journal that would not roll back
+            return std::nullopt;
+        },
+        QStringLiteral("De nieuwe ") + Zelfstandignaamwoord(meerdere) + QStringLiteral(" is niet geregistreerd."), titel,
+        &resultaat.updateCount);
+    if (uitkomst != ActieUitkomst::Gedaan)
         resultaat = RegistratieResultaat{};
-        fout = SchijfFoutTekst(meerdere, e);
-    }
-    // Leaving the try block dropped an uncommitted action and freed the lock.
-    if (fout)
-        ErrorMsg(*fout, titel);
+    resultaat.opgeslagen = uitkomst == ActieUitkomst::Gedaan;
+    // Also a room taken on disk ends the mode: the board's view is stale then.
+    resultaat.gedaan = resultaat.opgeslagen || uitkomst == ActieUitkomst::Geweigerd;
     return resultaat;
 }
 

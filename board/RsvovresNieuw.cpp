@@ -21,8 +21,10 @@ bord::NieuwPaneel* TfrmRsvOvRes::MaakNieuwPaneel()
 void TfrmRsvOvRes::btnNieuwClick()
 {
     SetTimer(false);
-    if (!InitBoard())
+    if (!InitBoard()) {
+        close();
         return;
+    }
     pnlNieuw->show();
     onder_.pnlOnder->hide();
     boven_.btnSelRes->setEnabled(false);

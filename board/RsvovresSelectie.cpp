@@ -5,7 +5,6 @@
 #include "board/BordCellen.h"
 #include "board/BordGrid.h"
 #include "board/Rsvovresunit.h"
-#include "frame/DialogFuncties.h"
 #include "host/base/EBrRuntime.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "host/brlib/ResStatus.h"
@@ -83,10 +82,15 @@ void TfrmRsvOvRes::dgGridMouseDown(QPoint plek)
     const TimerPauze pauze(*this);
     // A press without a move before it (a touch screen) points first.
     dgGridMouseMove(plek);
-    // A click on a bar leaves it selected (and takes a mode a step on); a click beside the bars drops the selection.
+    // A click on a bar opens its details, or takes an active mode a step on; a
+    // click beside the bars drops the selection.
     if (!toestand_.aangewezen.IsLeeg()) {
         if (modi_.Actief())
             ModusMuisNeer(plek);
+        else {
+            OpenDetails(JaarNr());
+            HerlaadMetSelectie();
+        }
         return;
     }
     toestand_.geselecteerd = JaarNr();
@@ -122,16 +126,20 @@ void TfrmRsvOvRes::SelectReservation(JaarNr reservering, JaarNr inCheck)
 
 void TfrmRsvOvRes::OpenDetails(JaarNr inCheck)
 {
-    // Without a check-in there is only the reservation itself, which the selection shows.
-    if (inCheck.IsLeeg())
+    if (!vensters_)
         return;
     const TimerPauze pauze(*this);
+    if (inCheck.IsLeeg()) {
+        // After a change (or none) the caller re-initialises the board.
+        if (vensters_->ReserveringsGegevens(this, toestand_.geselecteerd, !IsHosted()) != bord::drInUitChecken)
+            return;
+    }
     if (IsHosted()) {
         VraagInCheckNieuw(toestand_.geselecteerd);
         close();
         return;
     }
-    RsvDlgInUitChecken(toestand_.geselecteerd, toestand_.startDatum, this, inCheck);
+    vensters_->InUitChecken(toestand_.geselecteerd, toestand_.startDatum, this, inCheck);
     GoToDate(toestand_.startDatum);
 }
 
@@ -166,9 +174,11 @@ void TfrmRsvOvRes::btnSelResClick()
 
 void TfrmRsvOvRes::btnZoekenClick()
 {
+    if (!vensters_)
+        return;
     const TimerPauze pauze(*this);
     JaarNr gekozen;
-    if (RsvDlgZoekReservering(this, gekozen))
+    if (vensters_->ZoekReservering(this, gekozen))
         SelectReservation(gekozen, JaarNr());
     HerlaadMetSelectie();
 }

@@ -37,10 +37,9 @@ TfrmRsvOvRes::TfrmRsvOvRes(QWidget* owner, TChildWindowManager* manager)
     Verbind();
     VerbindNavigatie();
     VerbindModi();
-    if (!IsHosted()) {
-        setWindowFlag(Qt::FramelessWindowHint);
-        setWindowState(Qt::WindowFullScreen);
-    }
+    // A till's board fills the screen beside the desktop's task bar.
+    if (!IsHosted())
+        setWindowState(Qt::WindowMaximized);
 }
 
 void TfrmRsvOvRes::MaakWidgets()

@@ -12,6 +12,7 @@
 #include "board/BordKleuren.h"
 #include "board/BordPanelen.h"
 #include "board/BordToestand.h"
+#include "board/BordVensters.h"
 #include "board/NieuwPaneel.h"
 #include "board/WijzigModi.h"
 #include "frame/HostedForm.h"
@@ -36,6 +37,9 @@ public:
     JaarNr StartInCheck() const { return startInCheck_; }
     void ZetStartInCheck(JaarNr inCheck) { startInCheck_ = inCheck; }
 
+    // The forms the board opens for a stored reservation; none: a click only selects.
+    void ZetVensters(const bord::BordVensters* vensters) { vensters_ = vensters; }
+
     // Asks the host to open the check-in list of `reservering` at the board's
     // start date. False when there is no host to ask.
     bool VraagInCheckNieuw(JaarNr reservering) const;
@@ -55,7 +59,9 @@ public:
     // Goes to the reservation, selects it and opens its check-in when `inCheck`
     // is given; a cancelled reservation is refused with a warning.
     void SelectReservation(JaarNr reservering, JaarNr inCheck);
-    // The check-in of the selected reservation at the room of `inCheck`.
+    // Without `inCheck` the details of the selected reservation, and its
+    // check-in when the user asks for it there; with `inCheck` that check-in at
+    // once. The caller re-initialises the board after it.
     void OpenDetails(JaarNr inCheck);
     void SetTimer(bool aan);
 
@@ -133,6 +139,7 @@ private:
                            }};
     bool zoekenAan_ = false;  // btnZoeken before a mode turned it off
     JaarNr startInCheck_;
+    const bord::BordVensters* vensters_ = nullptr;
 
     QWidget* pnlTab;
     bord::BovenPaneel boven_;

@@ -4,11 +4,13 @@
 
 #include "board/Rsvovresunit.h"
 #include "checkin/Rsvincheckunit.h"
+#include "frame/BordVenstersFrame.h"
 #include "host/ui/ModalShow.h"
 #include "masterdata/Rsvkamertypeunit.h"
 #include "masterdata/Rsvkamerunit.h"
 #include "masterdata/Rsvperiodeunit.h"
 #include "masterdata/Rsvtariefsoortunit.h"
+#include "reservation/Rsvresgegunit.h"
 #include "reservation/Rsvzoekresunit.h"
 
 namespace {
@@ -23,6 +25,7 @@ void ToonModaal(QWidget* owner)
 void RsvDlgReserveringsOverzicht(QWidget* owner, JaarNr inCheck)
 {
     auto form = std::make_unique<TfrmRsvOvRes>(owner, nullptr);
+    form->ZetVensters(&FrameBordVensters());
     if (inCheck != JaarNr(0, 0))
         form->ZetStartInCheck(inCheck);
     ShowModal(*form);
@@ -44,6 +47,13 @@ bool RsvDlgZoekReservering(QWidget* owner, JaarNr& reservering)
         return false;
     reservering = form.SelectedReservation();
     return true;
+}
+
+int RsvDlgReserveringsGegevens(QWidget* owner, JaarNr reservering, bool standAlone)
+{
+    auto form = std::make_unique<TfrmRsvResGeg>(owner, nullptr, standAlone);
+    form->ZetReservering(reservering);
+    return ShowModal(*form);
 }
 
 void RsvDlgKamer(QWidget* owner) { ToonModaal<TfrmRsvKamer>(owner); }

@@ -18,6 +18,9 @@ RSV_EXPORT void RsvDlgInUitChecken(JaarNr reservering, TDateTime datum, QWidget*
 // The reservation overview as a picking dialog; true, with the reservation of
 // the chosen row in `reservering`, after OK.
 RSV_EXPORT bool RsvDlgZoekReservering(QWidget* owner, JaarNr& reservering);
+// The details of a stored reservation; returns the form's modal result
+// (1 changed, 2 closed, 3 check in or out).
+RSV_EXPORT int RsvDlgReserveringsGegevens(QWidget* owner, JaarNr reservering, bool standAlone);
 RSV_EXPORT void RsvDlgKamer(QWidget* owner);
 RSV_EXPORT void RsvDlgKamerType(QWidget* owner);
 RSV_EXPORT void RsvDlgTariefSoort(QWidget* owner);

@@ -4,6 +4,7 @@
 
 #include "board/Rsvovresunit.h"
 #include "checkin/Rsvincheckunit.h"
+#include "frame/BordVenstersFrame.h"
 #include "frame/DialogFuncties.h"
 #include "host/ui/HoofdVenster.h"
 #include "reservation/Rsvzoekresunit.h"
@@ -25,6 +26,7 @@ TForm* OverzichtReserveringen(TChildWindowManager* manager, TDateTime* datum)
 {
     const std::unique_ptr<TDateTime> dag(datum);
     auto* form = new TfrmRsvOvRes(HoofdVenster(), manager);
+    form->ZetVensters(&FrameBordVensters());
     if (dag)
         form->ZetStartDatum(*dag);
     form->show();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "board/Rsvovresunit.h"
+#include "frame/BordVenstersFrame.h"
 #include "host/printing/LayoutRegistry.h"
 #include "host/ui/HoofdVenster.h"
 #include "masterdata/Rsvkamertypeunit.h"
@@ -23,6 +24,13 @@ void Open(TChildWindowManager* manager)
     (new Form(HoofdVenster(), manager))->show();
 }
 
+void OpenBord(TChildWindowManager* manager)
+{
+    auto* bord = new TfrmRsvOvRes(HoofdVenster(), manager);
+    bord->ZetVensters(&FrameBordVensters());
+    bord->show();
+}
+
 struct Functie {
     const char* key;
     TOpenFunc open;
@@ -35,7 +43,7 @@ constexpr std::array<Functie, 7> kFuncties{{
     {"rsv_periode", &Open<TfrmRsvPeriode>},
     {"rsv_kamer", &Open<TfrmRsvKamer>},
     {"rsv_invres", &Open<TfrmRsvInvRes>},
-    {"rsv_ovres", &Open<TfrmRsvOvRes>},
+    {"rsv_ovres", &OpenBord},
     {"rsv_ovmanag", &Open<TfrmRsvOvManag>},
 }};
 

@@ -114,6 +114,8 @@ void MaakOnder(TfrmRsvResGeg& f)
     f.dtpckEindDatum->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
     f.btnMinEindDat = NieuweKnop(f.pnlEindDatum, QStringLiteral("btnMinEindDat"), QStringLiteral("-"));
     f.btnPlusEindDat = NieuweKnop(f.pnlEindDatum, QStringLiteral("btnPlusEindDat"), QStringLiteral("+"));
+    for (QPushButton* knop : {f.btnMinEindDat, f.btnPlusEindDat})
+        knop->setFixedWidth(knop->sizeHint().height());
     eind->addWidget(new QLabel(QStringLiteral("Einddatum:"), f.pnlEindDatum));
     eind->addWidget(f.dtpckEindDatum);
     eind->addWidget(f.btnMinEindDat);

@@ -80,6 +80,8 @@ void MaakPaginas(TfrmRsvResGeg& f)
     f.gvKamers->SetIniDir(GvlPath() + QStringLiteral("/Tlr"));
     f.gvKamers->CheckIniFileName(QStringLiteral("RsvOvRes.gvl"));
     f.gvKamers->KolomZichtbaar(QStringLiteral("opm"), true);
+    // The layout is the board's new-reservation grid; its "extra" column means nothing for stored lines.
+    f.gvKamers->KolomZichtbaar(QStringLiteral("extra"), false);
     (new QVBoxLayout(f.tbKamers))->addWidget(f.gvKamers);
     f.tbArtikel = NieuwePagina(f.pgMain, QStringLiteral("tbArtikel"), QStringLiteral("Producten"));
 }

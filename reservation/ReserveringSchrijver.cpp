@@ -10,7 +10,6 @@
 #include "host/records/TekstLijst.h"
 #include "reservation/KettingLeden.h"
 #include "store/Bestanden.h"
-#include "store/RecordTekst.h"
 
 namespace {
 
@@ -49,22 +48,6 @@ WIN_rsv_res_hfd NieuweKop(const std::vector<const brlib::stRes*>& regels, const 
     return kop;
 }
 
-WIN_rsv_res_rgl NieuweRegel(const brlib::stRes& regel, int soort, int32_t hfdNr)
-{
-    WIN_rsv_res_rgl rcd{};
-    rcd.hfdNr = hfdNr;
-    rcd.ZetBeginDatum(regel.begin);
-    rcd.ZetEindDatum(regel.eind);
-    rcd.dagNr = static_cast<uint16_t>(DagNr(regel.begin));
-    rcd.kamerNr = regel.kamerNr;
-    rcd.prijs = regel.prijs;
-    rcd.bedrag = regel.bedrag;
-    ZetTekst(rcd.tariefCode, regel.tariefCode);
-    ZetTekst(rcd.tariefTekst2, regel.tariefTekst2);
-    rcd.soort = static_cast<uint16_t>(soort);
-    rcd.personen = static_cast<uint16_t>(regel.personen);
-    return rcd;
-}
 
 }  // namespace
 
@@ -143,8 +126,14 @@ void ReserveringSchrijver::WijzigRegel(int32_t jaar, int32_t nr, const std::func
 
 int32_t ReserveringSchrijver::VoegRegelToe(const JaarNr& res, const brlib::stRes& regel, int soort)
 {
+    brlib::stRes nieuw = regel;
+    nieuw.resSleutel = res;
+    nieuw.soort = soort;
+    nieuw.wijzigTeller = 0;
+    nieuw.inCheck = brlib::stInCheck();
+    nieuw.verplaatstNaar = 0;
     const int32_t nr = rgl_.GetFreeRecord(res.jaar);
-    rgl_.Store(res.jaar, nr, NieuweRegel(regel, soort, res.nr));
+    rgl_.Store(res.jaar, nr, nieuw.GetRcd());
     rgl_.VoegAchterKetting(res.jaar, nr, 0, hfd_, res.nr, 0);
     ZetRegelInDag(res.jaar, nr);
     return nr;

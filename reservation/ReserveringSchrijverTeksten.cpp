@@ -55,11 +55,8 @@ void ReserveringSchrijver::SchrijfVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& r
     LeegVoorRegs(kop, res);
     int32_t geenStaart = -1;
     for (const brlib::stVoorReg& voorReg : voorRegs) {
-        WIN_rsv_voorreg rcd{};
+        WIN_rsv_voorreg rcd = voorReg.GetRcd();
         rcd.resNr = res.nr;
-        rcd.kamerNr = voorReg.kamerNr;
-        rcd.relatieNr = voorReg.relatieNr;
-        rcd.relatieKaartNr = voorReg.relatieSleutel;
         rcd.tekstNr = brlib::SchrijfTekstLijstFile(voorRegTekst_, JaarNr(res.jaar, 0), voorReg.regels, res.nr);
         const int32_t nr = voorReg_.GetFreeRecord(res.jaar);
         voorReg_.Store(res.jaar, nr, rcd);

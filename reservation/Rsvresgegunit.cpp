@@ -1,20 +1,26 @@
 #include "reservation/Rsvresgegunit.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "host/base/DatumTekst.h"
+#include "host/base/EBrRuntime.h"
 #include "host/base/MachineSettings.h"
+#include "host/brlib/ResStatus.h"
 #include "host/tillra/TlrSettings.h"
 #include "host/ui/BrlKeyPad.h"
 #include "host/ui/GridCel.h"
+#include "host/ui/Messages.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "reservation/GastGegevens.h"
-#include "reservation/GastGrid.h"
+#include "reservation/KamerGrid.h"
 #include "reservation/RadioGroup.h"
+#include "reservation/RelatiePagina.h"
 #include "reservation/ResGegOpbouw.h"
 #include "reservation/ResGegPaginas.h"
 
@@ -24,16 +30,33 @@ constexpr int kTabHoogteStandAlone = 33;
 }  // namespace
 
 TfrmRsvResGeg::TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool standAlone)
-    : THostedForm(owner, manager, QStringLiteral("RsvResGeg")), standAlone_(standAlone)
+    : THostedForm(owner, manager, QStringLiteral("RsvResGeg")),
+      titel_(QStringLiteral("Reserveringsgegevens")),
+      standAlone_(standAlone)
 {
     // The design caption; it stays the title of the form's messages.
-    SetCaption(QStringLiteral("Reserveringsgegevens"));
+    SetCaption(titel_);
     BouwResGegControls(*this);
-    gastGrid_ = new GastGrid(*gvGrid);
-    connect(btnOk, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
-    connect(btnAnnuleren, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
+    relatie_ = new RelatiePagina({gvGrid, pnlVoorReg, btnVoorReg, btnSelRel, flblRelNr}, gegevens_, voorRegs_, titel_);
+    // Printing and e-mailing a reservation come with the documents.
+    btnAfdrukken->setEnabled(false);
+    btnEmail->setEnabled(false);
+    Verbind();
     setMinimumWidth(636);
     resize(696, 572);
+}
+
+void TfrmRsvResGeg::Verbind()
+{
+    connect(btnOk, &QPushButton::clicked, this, &TfrmRsvResGeg::btnOkClick);
+    connect(btnAnnuleren, &QPushButton::clicked, this, &TfrmRsvResGeg::btnAnnulerenClick);
+    connect(btnEdit, &QPushButton::clicked, this, &TfrmRsvResGeg::btnEditClick);
+    connect(btnInCheck, &QPushButton::clicked, this, [this] { SetModalResult(3); });
+    connect(btnResAnnu, &QPushButton::clicked, this, &TfrmRsvResGeg::btnResAnnuClick);
+    connect(btnDelUitGroep, &QPushButton::clicked, this, &TfrmRsvResGeg::btnDelUitGroepClick);
+    connect(btnMinEindDat, &QPushButton::clicked, this, [this] { dtpckEindDatum->setDate(dtpckEindDatum->date().addDays(-1)); });
+    connect(btnPlusEindDat, &QPushButton::clicked, this, [this] { dtpckEindDatum->setDate(dtpckEindDatum->date().addDays(1)); });
+    connect(pgMain, &QTabWidget::currentChanged, this, &TfrmRsvResGeg::pgMainChange);
 }
 
 void TfrmRsvResGeg::ZetGegevens(const ResGegevens& gegevens, double totaalBedrag)
@@ -56,26 +79,61 @@ void TfrmRsvResGeg::Laad()
 {
     if (standAlone_)
         ZetTabHoogte(*pgMain, kTabHoogteStandAlone);
-    ZetNieuweModus();
+    if (reservering_.IsLeeg())
+        ZetNieuweModus();
+    else if (!LeesOpgeslagen())
+        return;
     pgMain->setCurrentWidget(tbRelatie);
     flblTotBedrag->setText(FormatGetal(totaalBedrag_, QStringLiteral("0.00")));
     ToonKeuzes();
-    gastGrid_->BouwRijen(GastRijLabels(gegevens_));
-    gastGrid_->Toon(HoofdgastRegels(gegevens_));
-    ToonRelatieNr(gegevens_.relatieNr);
+    relatie_->Laad(opgeslagen_.res.kamerRegels);
     reExtra->setPlainText(gegevens_.extraRegels.join(u'\n'));
-    gvGrid->SetEditMode(true);
+    if (modus_ == mdNieuw)
+        relatie_->ZetBewerkbaar(true);
+    else
+        ZetRaadpleegModus();
+}
+
+// Reads the stored reservation into the form; false (after telling the user)
+// when it cannot be read.
+bool TfrmRsvResGeg::LeesOpgeslagen()
+{
+    modus_ = mdRaadplegen;
+    try {
+        opgeslagen_ = LeesOpgeslagenRes(reservering_);
+    } catch (const EBrRuntime& fout) {
+        ErrorMsg(fout.Message(), titel_);
+        return false;
+    }
+    const brlib::RsvReservering& res = opgeslagen_.res;
+    gegevens_ = GegevensVan(res);
+    voorRegs_ = opgeslagen_.voorRegs;
+    totaalBedrag_ = res.totaalBedrag;
+    VulKamerGrid(*gvKamers, res.kamerRegels);
+    flblResBoekNr->setText(res.boekNr);
+    flblRegDatum->setText(FormatDateTime(QStringLiteral("dd-mm-yyyy (hh:nn)"), res.regDatum));
+    flblStatus->setText(brlib::RsvGetStatusOmschr(res.status));
+    const bool inGroep = res.groepNr > 0;
+    flblGroepNr->setText(inGroep ? QString::number(res.groepNr) : QString());
+    lblGroepNr->setVisible(inGroep);
+    flblGroepNr->setVisible(inGroep);
+    btnResAnnu->setEnabled(res.IsVolledigOpenstaand());
+    btnDelUitGroep->setEnabled(inGroep);
+    btnSelRel->hide();
+    ZetKeuzesBewerkbaar(true, false);
+    btnVoorReg->setEnabled(true);
+    return true;
 }
 
 // A reservation that is not stored yet: nothing to show of the store, nothing
 // to do with it but fill in its details.
 void TfrmRsvResGeg::ZetNieuweModus()
 {
+    modus_ = mdNieuw;
     SetCaption(QStringLiteral("Invoeren reserveringsgegevens"));
     pgMain->setTabVisible(pgMain->indexOf(tbKamers), false);
-    // Products and the relation picker are not wired in here: page and button show, disabled.
+    // The products page comes with the products.
     pgMain->setTabEnabled(pgMain->indexOf(tbArtikel), false);
-    btnSelRel->setEnabled(false);
     btnSelRel->show();
     btnVoorReg->setEnabled(false);
     flblResBoekNr->setText(QStringLiteral("NIEUW"));
@@ -85,6 +143,30 @@ void TfrmRsvResGeg::ZetNieuweModus()
     for (QWidget* knop : std::initializer_list<QWidget*>{btnResAnnu, btnAfdrukken, btnDelUitGroep, btnEmail, btnEdit,
                                                          btnInCheck, pnlEindDatum})
         knop->hide();
+}
+
+void TfrmRsvResGeg::ZetRaadpleegModus()
+{
+    SetCaption(QStringLiteral("Raadplegen reserveringsgegevens"));
+    pgMain->setTabEnabled(pgMain->indexOf(tbArtikel), false);
+    relatie_->ZetBewerkbaar(false);
+    gvKamers->SetEditMode(false);
+    reExtra->setReadOnly(true);
+    btnOk->hide();
+    btnAnnuleren->setText(QStringLiteral("Sluiten"));
+    for (QWidget* knop : std::initializer_list<QWidget*>{btnResAnnu, btnAfdrukken, btnDelUitGroep, btnEmail,
+                                                         btnInCheck, btnEdit})
+        knop->show();
+    pnlEindDatum->hide();
+}
+
+void TfrmRsvResGeg::ZetKeuzesBewerkbaar(bool typeOok, bool aan)
+{
+    if (typeOok)
+        rdgrpResType->setEnabled(aan);
+    for (QWidget* keuze : std::initializer_list<QWidget*>{rdgrpNat, rdgrpZakPriv, grpbxExtra, chkbxExtra1,
+                                                          chkbxExtra2, chkbxExtra3})
+        keuze->setEnabled(aan);
 }
 
 void TfrmRsvResGeg::ToonKeuzes()
@@ -97,18 +179,9 @@ void TfrmRsvResGeg::ToonKeuzes()
     chkbxExtra3->setChecked(gegevens_.extra[2] != 0);
 }
 
-void TfrmRsvResGeg::ToonRelatieNr(int32_t relatieNr)
-{
-    const bool bekend = relatieNr > 0;
-    flblRelNr->setText(bekend ? QString::number(relatieNr) : QString());
-    QPalette kleuren = flblRelNr->palette();
-    kleuren.setColor(QPalette::Window, palette().color(bekend ? QPalette::Base : QPalette::Button));
-    flblRelNr->setPalette(kleuren);
-}
-
 void TfrmRsvResGeg::Verzamel()
 {
-    ZetHoofdgastRegels(gegevens_, gastGrid_->Waarden());
+    relatie_->BewaarGrid();
     gegevens_.extraRegels = TekstRegels(reExtra->toPlainText());
     // A value the radio groups cannot show is kept as it came.
     const auto neem = [](const TRadioGroup& groep, uint8_t& vlag) {
@@ -123,9 +196,19 @@ void TfrmRsvResGeg::Verzamel()
     gegevens_.extra[2] = chkbxExtra3->isChecked() ? 1 : 0;
 }
 
+void TfrmRsvResGeg::pgMainChange()
+{
+    if (modus_ != mdWijzigen)
+        return;
+    if (pgMain->currentWidget() == tbRelatie)
+        gvGrid->setFocus();
+    else if (pgMain->currentWidget() == tbExtra)
+        reExtra->setFocus();
+}
+
 bool TfrmRsvResGeg::FormCloseQuery()
 {
-    if (ModalResult() == mrOk)
+    if (modus_ == mdNieuw && ModalResult() == mrOk)
         Verzamel();
     return true;
 }
@@ -145,7 +228,7 @@ void TfrmRsvResGeg::done(int)
         SetModalResult(mrNone);
 }
 
-void TfrmRsvResGeg::reject() { SetModalResult(mrCancel); }
+void TfrmRsvResGeg::reject() { btnAnnulerenClick(); }
 
 bool VraagResGegevens(QWidget* owner, bool standAlone, ResGegevens& gegevens, double totaalBedrag)
 {

@@ -1,20 +1,28 @@
 #pragma once
-// The details of a reservation. The planning board opens it modal while it
-// composes a new reservation: it hands in what it has gathered, the user
-// completes it, and on OK the board takes the block back and registers the
-// reservation itself. In this mode the form writes nothing to disk.
-//
-//   TfrmRsvResGeg dlg(board, nullptr, standAlone);
-//   dlg.ZetGegevens(gegevens, totaalBedrag);
-//   if (ShowModal(dlg) == mrOk)
-//       gegevens = dlg.Gegevens();
-//
-// or in one call: VraagResGegevens(board, standAlone, gegevens, totaalBedrag).
+// The details of a reservation, in three modes:
+//  - new: the planning board opens it modal while it composes a reservation:
+//    it hands in what it has gathered, the user completes it, and on OK the
+//    board takes the block back and registers the reservation itself. In this
+//    mode the form writes nothing to disk.
+//      TfrmRsvResGeg dlg(board, nullptr, standAlone);
+//      dlg.ZetGegevens(gegevens, totaalBedrag);
+//      if (ShowModal(dlg) == mrOk)
+//          gegevens = dlg.Gegevens();
+//    or in one call: VraagResGegevens(board, standAlone, gegevens, totaalBedrag).
+//  - view: a stored reservation by its number (ZetReservering); "Wijzigen"
+//    goes to edit mode, "Reservering annuleren" and "Verwijder uit groep"
+//    write at once. Modal results: 1 changed (or cancelled), 2 closed,
+//    3 the user asks to check the reservation in or out.
+//  - edit: OK saves and goes back to view mode, "Annuleren" drops the edits.
+
+#include <vector>
 
 #include "frame/HostedForm.h"
+#include "host/base/JaarNr.h"
+#include "reservation/OpgeslagenRes.h"
 #include "reservation/ResGegevens.h"
 
-class GastGrid;
+class RelatiePagina;
 class QCheckBox;
 class QDateEdit;
 class QGroupBox;
@@ -32,8 +40,13 @@ public:
     // `standAlone` is the board's own flag (full-screen till use).
     TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool standAlone);
 
-    // The block shown when the form shows; the total is shown only.
+    enum Modus { mdRaadplegen = 0, mdNieuw = 1, mdWijzigen = 2 };
+
+    // New mode: the block shown when the form shows; the total is shown only.
     void ZetGegevens(const ResGegevens& gegevens, double totaalBedrag);
+    // View mode: the stored reservation shown when the form shows.
+    void ZetReservering(JaarNr reservering) { reservering_ = reservering; }
+    Modus GetModus() const { return modus_; }
     // The block as the form leaves it: with the user's edits after OK,
     // as handed in otherwise.
     const ResGegevens& Gegevens() const { return gegevens_; }
@@ -88,16 +101,35 @@ protected:
     void reject() override;
 
 private:
+    void Verbind();
     void Laad();
+    bool LeesOpgeslagen();
     void ToonKeuzes();
-    void ToonRelatieNr(int32_t relatieNr);
     void ZetNieuweModus();
+    void ZetRaadpleegModus();
+    void ZetKeuzesBewerkbaar(bool typeOok, bool aan);
     void Verzamel();
+    void pgMainChange();
 
+    // Edit mode and its save (RsvresgegWijzigen.cpp).
+    void btnEditClick();
+    void btnOkClick();
+    void btnAnnulerenClick();
+    brlib::RsvReservering GeprijsdVoor(TDateTime nieuwEind) const;
+    void Bewaar(TDateTime nieuwEind);
+    // Cancel and group removal (RsvresgegAnnuleren.cpp).
+    void btnResAnnuClick();
+    void btnDelUitGroepClick();
+
+    const QString titel_;
+    JaarNr reservering_;
+    Modus modus_ = mdNieuw;
+    OpgeslagenRes opgeslagen_;
     ResGegevens gegevens_;
+    std::vector<brlib::stVoorReg> voorRegs_;
     double totaalBedrag_ = 0;
     bool standAlone_;
-    GastGrid* gastGrid_;
+    RelatiePagina* relatie_;
 };
 
 // Shows the details form for a new reservation over `owner` and, when the user

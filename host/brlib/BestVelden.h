@@ -17,7 +17,8 @@ inline constexpr stBestVeld kStandaardBestVelden[] = {
     {1, "Naam"}, {2, "Adres"}, {3, "Postcode"}, {4, "Woonplaats"}, {5, "Land"}, {7, "Telefoon"}, {9, "E-mail"},
 };
 
-// Replaces `labels` with the names of the standard card fields, in card order.
+// Replaces `labels` with the names of the standard card fields, in card order,
+// as the relation file of the administration names them.
 void RsvGetDefaultBestVelden(QStringList& labels);
 
 }  // namespace brlib

@@ -10,6 +10,10 @@
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
 #include "host/brlib/HuidigTarief.h"
+#include "store/WinRsvInCheck.h"
+#include "store/WinRsvPersoon.h"
+#include "store/WinRsvResRgl.h"
+#include "store/WinRsvVoorReg.h"
 
 namespace brlib {
 
@@ -19,6 +23,14 @@ struct stPersoon {
     QStringList waarden;     // one per person-field label, in label order
     int32_t relatieNr = 0;
     int32_t relatieSleutel = 0;  // the relation card's record key
+
+    // The record without its chain links and text-list number (the writer's).
+    WIN_rsv_persoon GetRcd() const;
+    // `labels` name the values. The name is the value of "Naam" (the first
+    // value when no label is "Naam"), followed by ", " and "Voornaam" when that
+    // is filled; the place is the value of "Woonplaats".
+    QString GetNaam(const QStringList& labels) const;
+    QString GetPlaats(const QStringList& labels) const;
 };
 
 // The check-in of one room line: one record of rsv_incheck.dat.
@@ -32,6 +44,9 @@ struct stInCheck {
     bool productenGeregistreerd = false;
     bool geannuleerd = false;
     std::vector<stPersoon> personen;  // filled only where a form asks for them
+
+    // The record without its header, line and person links (the writer's).
+    WIN_rsv_incheck GetRcd() const;
 };
 
 // A guest named for one room of a reservation before arrival: one record of rsv_voorreg.dat.
@@ -41,6 +56,9 @@ struct stVoorReg {
     QStringList regels;      // the person's data lines; the first is the name
     int32_t relatieNr = 0;
     int32_t relatieSleutel = 0;
+
+    // The record without its reservation, chain links and text-list number (the writer's).
+    WIN_rsv_voorreg GetRcd() const;
 };
 
 // One reservation line. Stored lines come from rsv_resrgl.dat; lines composed
@@ -60,6 +78,11 @@ struct stRes : stResTarief {
     int extra1 = 0;           // the "extra" column of a new line: extra1 "," extra2
     int extra2 = 0;
     stInCheck inCheck;        // sleutel JaarNr(0, 0) while not checked in
+
+    // The record of the line: its reservation, dates with the day of the begin,
+    // room, prices, tariff texts (at most 20 characters), change counter,
+    // check-in number, kind, persons and moved-to room; no chain links.
+    WIN_rsv_res_rgl GetRcd() const;
 };
 
 // What the board keeps per reservation of its lines.

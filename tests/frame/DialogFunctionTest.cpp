@@ -7,7 +7,9 @@
 #include "frame/DialogFuncties.h"
 #include "frame/EntryPoints.h"
 #include "host/ui/ModalShow.h"
+#include "reservation/Rsvresgegunit.h"
 #include "tests/frame/FormTypes.h"
+#include "tests/support/ScriptedMessages.h"
 
 namespace {
 
@@ -45,6 +47,22 @@ Shown RunDialog(const std::function<void()>& dialog, const std::function<void(TF
     return shown;
 }
 
+TEST(DialogFunction, TheDetailsDialogShowsTheReservationStandAloneAndReturnsItsResult)
+{
+    QWidget owner;
+    ScriptedMessages berichten;
+    int resultaat = 0;
+    const Shown shown = RunDialog([&] { resultaat = RsvDlgReserveringsGegevens(&owner, JaarNr(2026, 1), true); },
+                                  [&](TForm& form) {
+                                      auto* details = dynamic_cast<TfrmRsvResGeg*>(&form);
+                                      ASSERT_TRUE(WithoutManager<TfrmRsvResGeg>(form));
+                                      EXPECT_EQ(form.parentWidget(), &owner);
+                                      form.show();  // the reservation does not exist: the form says so
+                                      EXPECT_EQ(details->GetModus(), TfrmRsvResGeg::mdRaadplegen);
+                                  });
+    EXPECT_EQ(resultaat, mrOk);
+}
+
 TEST(DialogFunction, MasterDataDialogsShowTheirListFormModal)
 {
     QWidget owner;
@@ -80,7 +98,7 @@ TEST(DialogFunction, BoardDialogTakesAStartCheckInOnlyWhenOneIsGiven)
         RunDialog(dialog, [&](TForm& form) {
             auto& board = dynamic_cast<TfrmRsvOvRes&>(form);
             startInCheck = board.StartInCheck();
-            standAlone = WithoutManager<TfrmRsvOvRes>(form) && board.isFullScreen();
+            standAlone = WithoutManager<TfrmRsvOvRes>(form) && board.isMaximized();
         });
         EXPECT_EQ(startInCheck, expected);
         EXPECT_TRUE(standAlone);

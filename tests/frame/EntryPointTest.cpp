@@ -55,7 +55,7 @@ TEST(EntryPoint, OverzichtReserveringenStartsTheBoardAtTheGivenDate)
     EXPECT_EQ(board->StartDatum(), EncodeDate(2027, 3, 14)) << "the first day (Sunday) of the given week";
     EXPECT_EQ(board->StartInCheck(), JaarNr(0, 0));
     EXPECT_TRUE(board->IsHosted());
-    EXPECT_FALSE(board->isFullScreen()) << "only the stand-alone board takes the screen";
+    EXPECT_FALSE(board->isMaximized()) << "only the stand-alone board takes the screen";
     EXPECT_EQ(manager.calls, QStringList{"register RsvOvRes"});
     CloseHosted(form);
 }
@@ -78,7 +78,7 @@ TEST(EntryPoint, WithoutManagerTheFormIsStandAlone)
     auto* board = dynamic_cast<TfrmRsvOvRes*>(form.data());
     ASSERT_NE(board, nullptr);
     EXPECT_FALSE(board->IsHosted());
-    EXPECT_TRUE(board->isFullScreen());
+    EXPECT_TRUE(board->isMaximized());
     delete form;
 }
 

@@ -16,6 +16,7 @@
 #include "host/base/HuidigeDatum.h"
 #include "host/ui/TGridView.h"
 #include "tests/masterdata/StamTest.h"
+#include "tests/support/Schermafdruk.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempWerkplek.h"
 
@@ -53,14 +54,6 @@ protected:
     {
         const QModelIndex index = grid.model()->index(rij, grid.GetKolomNummer(QString::fromLatin1(kolom)));
         return grid.model()->setData(index, tekst, Qt::EditRole);
-    }
-
-    // With RSV_SCHERMAFDRUK=<dir> set, the widget is also saved as <dir>/<naam>.png.
-    static void Schermafdruk(QWidget& widget, const char* naam)
-    {
-        const QString map = qEnvironmentVariable("RSV_SCHERMAFDRUK");
-        if (!map.isEmpty())
-            widget.grab().save(map + QLatin1Char('/') + QString::fromLatin1(naam) + QStringLiteral(".png"));
     }
 
     HuidigeDatumVast vandaag_{EncodeDate(kJaar, 3, 10)};

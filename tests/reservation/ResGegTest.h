@@ -13,6 +13,7 @@
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "reservation/Rsvresgegunit.h"
+#include "tests/support/Schermafdruk.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempWerkplek.h"
 
@@ -59,16 +60,6 @@ protected:
         return grid.model()->setData(index, tekst, Qt::EditRole);
     }
 
-    // With RSV_SCHERMAFDRUK=<dir> set, the widget is also saved as <dir>/<naam>.png.
-    static void Schermafdruk(QWidget& widget, const char* naam)
-    {
-        const QString map = qEnvironmentVariable("RSV_SCHERMAFDRUK");
-        if (map.isEmpty())
-            return;
-        // Layouts asked for while the form loaded settle first.
-        QCoreApplication::sendPostedEvents();
-        widget.grab().save(map + QLatin1Char('/') + QString::fromLatin1(naam) + QStringLiteral(".png"));
-    }
 
     void TearDown() override { EXPECT_TRUE(berichten_.Gezien().empty()) << berichten_.Laatste().tekst.toStdString(); }
 

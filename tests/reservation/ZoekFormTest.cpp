@@ -16,9 +16,11 @@
 #include <QTest>
 
 #include "board/Rsvovresunit.h"
+#include "frame/BordVenstersFrame.h"
 #include "host/ui/GridUitvoer.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
+#include "reservation/Rsvresgegunit.h"
 #include "reservation/Rsvzoekresunit.h"
 #include "tests/frame/RecordingManager.h"
 #include "tests/reservation/ZoekTest.h"
@@ -158,10 +160,16 @@ TEST_F(ZoekFormTest, TheBoardsSelectieGoesToThePickedReservation)
         zoek.btnOk->click();
         return zoek.ModalResult();
     });
+    // The chosen reservation opens in its details, closed again here.
+    dialogen.Voeg([](TForm& form) {
+        EXPECT_NE(dynamic_cast<TfrmRsvResGeg*>(&form), nullptr);
+        return int(bord::drGesloten);
+    });
     TfrmRsvOvRes bord(nullptr, nullptr);
+    bord.ZetVensters(&FrameBordVensters());
     bord.show();
     bord.findChild<QPushButton*>("btnZoeken")->click();
-    EXPECT_EQ(dialogen.Getoond(), 1);
+    EXPECT_EQ(dialogen.Getoond(), 2);
     EXPECT_EQ(bord.Toestand().geselecteerd, gekozen);
     EXPECT_EQ(bord.findChild<QLabel*>("flblResBoekNr")->text(), "26/00002");
 }

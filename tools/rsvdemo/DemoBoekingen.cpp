@@ -6,6 +6,7 @@
 #include "host/brlib/Inlezen.h"
 #include "tools/rsvdemo/DemoInCheck.h"
 #include "tools/rsvdemo/DemoRegels.h"
+#include "tools/rsvdemo/DemoRelaties.h"
 
 namespace {
 
@@ -24,17 +25,18 @@ enum class Verblijf { Gepland, Ingecheckt, Uitgecheckt };
 struct DemoBoeking {
     Boeking boeking;
     Verblijf verblijf = Verblijf::Gepland;
-    const char* voorGeregistreerd = nullptr;  // a guest named for the first room before arrival
+    const char* voorGeregistreerd = nullptr;  // the guest rows, split by '|', of the first room before arrival
+    int32_t relatieKaart = 0;                 // booked on this relation card (DemoRelaties.cpp)
 };
 
 const DemoBoeking kBoekingen[] = {
     {{{106}, -10, -6, "Fam. Bakker"}, Verblijf::Uitgecheckt},
     {{{101}, -5, -2, "J. de Vries"}, Verblijf::Uitgecheckt},
-    {{{102}, -2, 3, "M. Jansen"}, Verblijf::Ingecheckt},
+    {{{102}, -2, 3, "M. Jansen"}, Verblijf::Ingecheckt, nullptr, 1},
     {{{201}, -1, 2, "P. Visser"}, Verblijf::Ingecheckt},
     {{{103}, 0, 4, "A. Smit"}},
-    {{{202}, 1, 8, "K. Meijer"}},             // a week: the week rate
-    {{{203}, 3, 5, "Reisbureau Zon", 1}},     // an option
+    {{{202}, 1, 8, "K. Meijer"}, Verblijf::Gepland, nullptr, 2},  // a week: the week rate
+    {{{203}, 3, 5, "Reisbureau Zon", 1}, Verblijf::Gepland, nullptr, 3},  // an option
     {{{204}, 2, 6, "Fam. de Boer", 1}},
     {{{305}, 0, 14, "Onderhoud", 2}},         // a blockade
     {{{104}, 1, 2, "L. Mulder"}},             // one-night stays with a changeover between them
@@ -42,11 +44,11 @@ const DemoBoeking kBoekingen[] = {
     {{{105}, 5, 6, "R. Bos"}},
     {{{205}, 0, 3, "H. Vos"}},                // changeover on day 3
     {{{205}, 3, 7, "T. Peters"}},
-    {{{301, 302, 303}, 7, 10, "Voetbalclub Oranje", 0, true}},  // a group
-    {{{206, 207}, 10, 13, "Fam. Hendriks"}, Verblijf::Gepland, "Lisa Hendriks"},  // two rooms, one reservation
-    {{{107}, 14, 21, "D. van Dijk"}},
+    {{{301, 302, 303}, 7, 10, "Voetbalclub Oranje", 0, true}, Verblijf::Gepland, nullptr, 4},  // a group
+    {{{206, 207}, 10, 13, "Fam. Hendriks"}, Verblijf::Gepland, "Hendriks|Tim|Kerkstraat 12|3512 CS|Utrecht", 5},  // two rooms, one reservation
+    {{{107}, 14, 21, "D. van Dijk"}, Verblijf::Gepland, nullptr, 6},
     {{{208}, 20, 24, "E. van den Berg"}},
-    {{{306}, 18, 20, "Congres Noord", 1}},
+    {{{306}, 18, 20, "Congres Noord", 1}, Verblijf::Gepland, nullptr, 7},
 };
 
 bool Fout(const char* gast)
@@ -63,14 +65,16 @@ const brlib::stKamer* Kamer(const std::vector<brlib::stKamer>& kamers, int32_t k
     return nullptr;
 }
 
-bord::RegistratieResultaat Boek(const std::vector<brlib::stKamer>& kamers, const Boeking& b, TDateTime vandaag)
+bord::RegistratieResultaat Boek(const std::vector<brlib::stKamer>& kamers, const DemoBoeking& d, TDateTime vandaag)
 {
+    const Boeking& b = d.boeking;
     std::vector<brlib::stRes> regels;
     for (int32_t kamerNr : b.kamers)
         if (const brlib::stKamer* kamer = Kamer(kamers, kamerNr))
             regels.push_back(DemoRegel(*kamer, vandaag + b.van, vandaag + b.tot));
-    return bord::Registreer(regels, DemoGast(QString::fromUtf8(b.gast), b.soort), b.groep,
-                            QStringLiteral("Demo-boekingen"));
+    const ResGegevens gast = d.relatieKaart > 0 ? DemoRelatieGast(d.relatieKaart, b.soort)
+                                                : DemoGast(QString::fromUtf8(b.gast), b.soort);
+    return bord::Registreer(regels, gast, b.groep, QStringLiteral("Demo-boekingen"));
 }
 
 bool ZetVerblijf(const DemoBoeking& d, const JaarNr& reservering, TDateTime vandaag)
@@ -93,12 +97,12 @@ bool MaakDemoBoekingen(TDateTime vandaag)
     std::vector<brlib::stKamer> kamers;
     brlib::InlezenKamers(kamers);
     for (const DemoBoeking& d : kBoekingen) {
-        const bord::RegistratieResultaat r = Boek(kamers, d.boeking, vandaag);
+        const bord::RegistratieResultaat r = Boek(kamers, d, vandaag);
         if (!r.opgeslagen || !ZetVerblijf(d, r.reserveringen.front(), vandaag))
             return Fout(d.boeking.gast);
         if (d.voorGeregistreerd &&
             !DemoVoorRegistratie(r.reserveringen.front(), d.boeking.kamers.front(),
-                                 {QString::fromUtf8(d.voorGeregistreerd), QStringLiteral("Kerkstraat 12, Utrecht")}))
+                                 QString::fromUtf8(d.voorGeregistreerd).split(u'|')))
             return Fout(d.boeking.gast);
     }
     return true;

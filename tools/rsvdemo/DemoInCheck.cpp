@@ -11,11 +11,12 @@
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "host/records/Locks.h"
-#include "host/records/TekstLijst.h"
+#include "reservation/ReserveringSchrijver.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvResHfd.h"
 #include "store/WinRsvVoorReg.h"
+#include "store/WinRsvResRgl.h"
 
 namespace {
 
@@ -87,21 +88,11 @@ bool DemoInChecken(const JaarNr& reservering, TDateTime aankomst, TDateTime vert
 bool DemoVoorRegistratie(const JaarNr& reservering, int32_t kamerNr, const QStringList& regels)
 {
     return AlsActie([&] {
-        RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, kPerJaar, false, false);
-        RecordCache<WIN_rsv_voorreg> voorReg(Bestanden::VoorReg, kPerJaar, false, false);
-        WIN_rsv_voorreg rcd{};
-        rcd.resNr = reservering.nr;
-        rcd.kamerNr = kamerNr;
-        rcd.tekstNr = brlib::SchrijfTekstLijstFile(Bestanden::VoorRegTekst, JaarNr(reservering.jaar, 0), regels,
-                                                   reservering.nr);
-        const int32_t nr = voorReg.GetFreeRecord(reservering.jaar);
-        voorReg.Store(reservering.jaar, nr, rcd);
-        WIN_rsv_res_hfd kop = hfd.Record(reservering);
-        int32_t eerste = kop.eersteVoorReg;
-        int32_t laatste = -1;  // the header keeps no tail
-        voorReg.VoegAchterKetting(reservering.jaar, nr, 0, eerste, laatste);
-        kop.eersteVoorReg = eerste;
-        ++kop.wijzigTeller;
-        hfd.Store(reservering, kop);
+        brlib::stVoorReg voorReg;
+        voorReg.kamerNr = kamerNr;
+        voorReg.regels = regels;
+        ReserveringSchrijver schrijver;
+        schrijver.WijzigKop(reservering,
+                            [&](WIN_rsv_res_hfd& kop) { schrijver.SchrijfVoorRegs(kop, reservering, {voorReg}); });
     });
 }

@@ -88,8 +88,8 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     kind.waitForFinished(-1);
     StressTelling t;
     if (kind.exitStatus() != QProcess::NormalExit ||
-        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d %d %d", &t.opgeslagen, &t.bezet,
-                    &t.geenLock, &t.fouten, &t.ingecheckt, &t.uitgecheckt) != 6) {
+        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d %d %d %d", &t.opgeslagen, &t.bezet,
+                    &t.geenLock, &t.fouten, &t.gewijzigd, &t.ingecheckt, &t.uitgecheckt) != 7) {
         ++afgebroken;
         return;
     }
@@ -97,6 +97,7 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     totaal.bezet += t.bezet;
     totaal.geenLock += t.geenLock;
     totaal.fouten += t.fouten;
+    totaal.gewijzigd += t.gewijzigd;
     totaal.ingecheckt += t.ingecheckt;
     totaal.uitgecheckt += t.uitgecheckt;
 }
@@ -132,10 +133,10 @@ int StressRun(const QStringList& args)
     for (auto& kind : kinderen)
         TelOp(*kind, totaal, afgebroken);
     const bool hersteld = HerstelAfgebroken();
-    std::printf("opgeslagen %d, geweigerd %d (kamer bezet %d, geen vergrendeling %d), fouten %d, afgebroken %d, "
-                "ingecheckt %d, uitgecheckt %d\n",
-                totaal.opgeslagen, totaal.bezet + totaal.geenLock, totaal.bezet, totaal.geenLock, totaal.fouten,
-                afgebroken, totaal.ingecheckt, totaal.uitgecheckt);
+    std::printf("opgeslagen %d, gewijzigd of geannuleerd %d, geweigerd %d (kamer bezet of tussentijds gewijzigd %d, "
+                "geen vergrendeling %d), fouten %d, afgebroken %d, ingecheckt %d, uitgecheckt %d\n",
+                totaal.opgeslagen, totaal.gewijzigd, totaal.bezet + totaal.geenLock, totaal.bezet, totaal.geenLock,
+                totaal.fouten, afgebroken, totaal.ingecheckt, totaal.uitgecheckt);
     // Check-ins open till registrations: the till files must be whole as well.
     std::vector<Bevinding> bevindingen = ControleerAdministratie();
     for (const Bevinding& b : Tillra::ControleerKassaBestanden())
@@ -159,6 +160,7 @@ int StressWerkplekRun(const QStringList& args)
             std::fflush(stderr);
         }
     });
-    std::printf("%d %d %d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten, t.ingecheckt, t.uitgecheckt);
+    std::printf("%d %d %d %d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten, t.gewijzigd, t.ingecheckt,
+                t.uitgecheckt);
     return 0;
 }

@@ -12,6 +12,10 @@
 #include "host/brlib/Inlezen.h"
 #include "host/brlib/ResStatus.h"
 #include "host/ui/Messages.h"
+#include "reservation/EindDatumWijziging.h"
+#include "reservation/OpgeslagenRes.h"
+#include "reservation/ResAnnulering.h"
+#include "reservation/ResGegBewaren.h"
 #include "tools/rsvdemo/DemoRegels.h"
 #include "tools/rsvdemo/StressWijzig.h"
 
@@ -78,6 +82,39 @@ void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
     lijst.NaInChecken(1);
 }
 
+// What a user does in the details of a stored booking now and then: another
+// end date (checked first, as the form does), or cancelling it.
+void WijzigEindOfAnnuleer(const JaarNr& sleutel, const std::vector<brlib::stKamer>& kamers, std::mt19937& gen,
+                       StressTelling& telling)
+{
+    OpgeslagenRes opgeslagen;
+    try {
+        opgeslagen = LeesOpgeslagenRes(sleutel);
+    } catch (const EBrRuntime& e) {
+        // Read without the lock, as the form does: another workstation may be rewriting it.
+        ++telling.fouten;
+        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
+        return;
+    }
+    const brlib::RsvReservering& res = opgeslagen.res;
+    // The board opens no cancelled reservation.
+    if (res.status == brlib::rsGeannuleerd)
+        return;
+    if (std::bernoulli_distribution(0.3)(gen)) {
+        if (AnnuleerReservering(sleutel, res.wijzigTeller, QStringLiteral("Stresstest")) == ActieUitkomst::Gedaan)
+            ++telling.gewijzigd;
+        return;
+    }
+    const TDateTime nieuwEind = res.eind + std::uniform_int_distribution<int>(-3, 4)(gen);
+    if (WeigerEindDatum(res, nieuwEind))
+        return;
+    brlib::RsvReservering geprijsd = res;
+    PrijsVoorEindDatum(geprijsd, nieuwEind, kamers);
+    const ResWijziging wijziging = MaakWijziging(res, geprijsd, GegevensVan(res), opgeslagen.voorRegs);
+    if (BewaarResWijziging(wijziging, QStringLiteral("Stresstest")) == ActieUitkomst::Gedaan)
+        ++telling.gewijzigd;
+}
+
 }  // namespace
 
 StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking)
@@ -101,11 +138,12 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
     if (kamers.empty())
         return telling;
     std::mt19937 gen(zaad);
+    std::vector<JaarNr> geboekt;
     for (int i = 0; i < aantal; ++i) {
         const int voor = berichten;
         if (std::bernoulli_distribution(0.5)(gen)) {
             const bord::Afloop afloop = WijzigWillekeurig(kamers, gen);
-            telling.opgeslagen += afloop == bord::Afloop::Opgeslagen;
+            telling.gewijzigd += afloop == bord::Afloop::Opgeslagen;
             telling.geenLock += afloop == bord::Afloop::Mislukt && berichten == voor;
         } else {
             const std::vector<brlib::stRes> regels = WillekeurigeRegels(kamers, gen);
@@ -114,6 +152,11 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
                                  QStringLiteral("Stresstest"));
             telling.opgeslagen += r.opgeslagen;
             telling.geenLock += !r.opgeslagen && !r.gedaan && berichten == voor;
+            geboekt.insert(geboekt.end(), r.reserveringen.begin(), r.reserveringen.end());
+        }
+        if (!geboekt.empty() && std::bernoulli_distribution(0.4)(gen)) {
+            std::uniform_int_distribution<std::size_t> kies(0, geboekt.size() - 1);
+            WijzigEindOfAnnuleer(geboekt[kies(gen)], kamers, gen, telling);
         }
         CheckInOfUit(gen, telling);
         naBoeking(i + 1);

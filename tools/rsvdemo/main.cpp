@@ -13,6 +13,7 @@
 #include "tools/rsvdemo/DemoArtikelen.h"
 #include "tools/rsvdemo/DemoBoekingen.h"
 #include "tools/rsvdemo/DemoHotel.h"
+#include "tools/rsvdemo/DemoRelaties.h"
 #include "tools/rsvdemo/Stress.h"
 
 namespace {
@@ -49,7 +50,7 @@ int main(int argc, char** argv)
         return 1;
     }
     ZetAdminDir(map.absolutePath());
-    if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()) || !MaakDemoArtikelen() ||
+    if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()) || !MaakDemoArtikelen() || !MaakDemoRelaties() ||
         !MaakDemoBoekingen(HuidigeDatum::Object().Huidige()))
         return 1;
     const QByteArray pad = QDir::toNativeSeparators(map.absolutePath()).toLocal8Bit();

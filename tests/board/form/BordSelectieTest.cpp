@@ -13,6 +13,25 @@ class BordSelectieTest : public BordFormTest {
 protected:
     void SetUp() override { MaakKamers(3); }
 
+    // The details and check-in as the frame would open them, recorded; the details answer `resultaat`.
+    struct Vensters : bord::BordVensters {
+        int ReserveringsGegevens(QWidget*, JaarNr reservering, bool standAlone) const override
+        {
+            gegevens.push_back(reservering);
+            EXPECT_TRUE(standAlone);
+            return resultaat;
+        }
+        void InUitChecken(JaarNr reservering, TDateTime, QWidget*, JaarNr inCheck) const override
+        {
+            inChecks.push_back(reservering);
+            EXPECT_TRUE(inCheck.IsLeeg());
+        }
+        bool ZoekReservering(QWidget*, JaarNr&) const override { return false; }
+        int resultaat = bord::drGesloten;
+        mutable std::vector<JaarNr> gegevens;
+        mutable std::vector<JaarNr> inChecks;
+    };
+
     QColor Achtergrond(const char* label) const { return Deel(label)->palette().color(QPalette::Window); }
     QColor Knopkleur(const char* label) const { return Deel(label)->palette().color(QPalette::Button); }
 };
@@ -57,6 +76,32 @@ TEST_F(BordSelectieTest, PointingAtABarSelectsItsReservationAndGroupUntilAClickB
     KlikOp(Midden(5, 1));
     EXPECT_EQ(bord.Toestand().geselecteerd, groepRes);
     EXPECT_EQ(Getoond(), 0);
+}
+
+TEST_F(BordSelectieTest, AClickOnABarOpensItsDetailsAndGoesOnToCheckInWhenTheyAskForIt)
+{
+    const JaarNr jansen = Boek(EncodeDate(2026, 3, 10), 3, 101, "Jansen");
+    Vensters vensters;
+    TfrmRsvOvRes& bord = Open();
+    bord.ZetVensters(&vensters);
+
+    KlikOp(Midden(5, 1));
+    EXPECT_EQ(vensters.gegevens, std::vector<JaarNr>{jansen});
+    EXPECT_TRUE(vensters.inChecks.empty());
+    EXPECT_EQ(bord.Toestand().geselecteerd, jansen) << "the board re-reads and keeps the selection";
+
+    // Changed in the details: what another action stored meanwhile shows too.
+    vensters.resultaat = bord::drGewijzigd;
+    const JaarNr bakker = Boek(EncodeDate(2026, 3, 11), 2, 102, "Bakker");
+    KlikOp(Midden(5, 1));
+    EXPECT_EQ(bord.Toestand().extras.size(), 2u);
+    EXPECT_EQ(bord.Toestand().geselecteerd, jansen);
+
+    vensters.resultaat = bord::drInUitChecken;
+    KlikOp(Midden(6, 2));
+    EXPECT_EQ(vensters.gegevens.back(), bakker);
+    EXPECT_EQ(vensters.inChecks, std::vector<JaarNr>{bakker});
+    EXPECT_TRUE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
 }
 
 TEST_F(BordSelectieTest, SelectingByNumberGoesToTheReservationsWeekWithTheYearsCountAsMaximum)

@@ -2,8 +2,10 @@
 
 #include <QTimer>
 
+#include "host/brlib/Inlezen.h"
 #include "host/records/Locks.h"
 #include "host/records/UpdateCount.h"
+#include "masterdata/KamerOpslag.h"
 #include "tests/board/form/BordFormTest.h"
 
 namespace {
@@ -75,6 +77,19 @@ TEST_F(BordZonderKamersTest, ABoardWithoutRoomsSaysSoAndCloses)
     EXPECT_EQ(berichten_.Laatste().kind, MsgKind::Error);
     EXPECT_EQ(berichten_.Laatste().tekst, QStringLiteral("Nog geen kamers gedefinieerd!"));
     EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("Reserveringen"));
+    EXPECT_FALSE(bord.isVisible());
+    EXPECT_FALSE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
+}
+
+TEST_F(BordZonderKamersTest, NieuwClosesTheBoardWhenTheRoomsWereRemovedElsewhere)
+{
+    MaakKamers(1);
+    TfrmRsvOvRes& bord = Open();
+    std::vector<brlib::stKamer> kamers;
+    brlib::InlezenKamers(kamers);
+    ASSERT_TRUE(VerwijderKamer(kamers.front()));
+    Klik("btnNieuw");
+    EXPECT_EQ(berichten_.Laatste().tekst, QStringLiteral("Nog geen kamers gedefinieerd!"));
     EXPECT_FALSE(bord.isVisible());
     EXPECT_FALSE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
 }

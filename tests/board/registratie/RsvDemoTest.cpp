@@ -9,11 +9,16 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "host/base/HuidigeDatum.h"
 #include "host/records/Werkstation.h"
+#include "host/ui/ModalShow.h"
+#include "host/ui/TGridView.h"
+#include "reservation/Rsvresgegunit.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvGroepHfd.h"
@@ -21,6 +26,8 @@
 #include "store/WinRsvResHfd.h"
 #include "store/WinRsvVoorReg.h"
 #include "tests/support/ProgrammaMap.h"
+#include "tests/support/Schermafdruk.h"
+#include "tests/support/TempWerkplek.h"
 
 namespace {
 
@@ -94,6 +101,7 @@ TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidwa
     EXPECT_TRUE(uitvoer.contains("afgebroken 0")) << uitvoer.toStdString();
     EXPECT_FALSE(uitvoer.contains("opgeslagen 0,")) << uitvoer.toStdString();
     EXPECT_FALSE(uitvoer.contains("ingecheckt 0,")) << "the workstations check rooms in and out as well";
+    EXPECT_FALSE(uitvoer.contains("gewijzigd of geannuleerd 0,")) << uitvoer.toStdString();
     EXPECT_TRUE(uitvoer.endsWith("OK\n")) << uitvoer.toStdString();
 
     // Kill each workstation after a random number of its bookings, taken
@@ -124,4 +132,41 @@ TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidwa
     auto weer = Draai("rsvdemo", Stress(map, 2, 10, 9));
     EXPECT_EQ(weer->exitCode(), 0) << weer->readAllStandardOutput().toStdString();
     VerwachtSchoon(map);
+}
+
+// The demo's family booking is made on a relation card and names a guest for
+// its first room: its details show both. With RSV_SCHERMAFDRUK=<dir> set, the
+// form is saved in view and in edit mode as <dir>/RsvResGeg-demo-*.png.
+TEST(RsvDemoBoekingen, ABookingOnARelationCardShowsTheCardsNumberAndRows)
+{
+    QTemporaryDir tijdelijk;
+    const QString map = tijdelijk.filePath(QStringLiteral("hotel"));
+    ASSERT_EQ(Draai("rsvdemo", {map})->exitCode(), 0);
+    brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(map));
+    TempWerkplek werkplek;
+    JaarNr familie;
+    RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, brlib::tfPerJaar, true, true);
+    for (int32_t j = Jaar(HuidigeDatum::Object().Huidige()); j <= Jaar(HuidigeDatum::Object().Huidige() + 20); ++j)
+        hfd.Scan(j, 1, [&](int32_t jaar, int32_t nr, const WIN_rsv_res_hfd& kop) {
+            if (kop.eersteVoorReg != 0 && kop.relatieNr > 0)
+                familie = JaarNr(jaar, nr);
+            return familie.IsLeeg();
+        });
+    ASSERT_FALSE(familie.IsLeeg());
+
+    TfrmRsvResGeg dlg(nullptr, nullptr, false);
+    dlg.ZetReservering(familie);
+    ModalResponderScope toon([&](TForm& form) {
+        form.show();
+        EXPECT_EQ(dlg.flblRelNr->text(), "10005");
+        EXPECT_EQ(dlg.gvGrid->GetCells(dlg.gvGrid->GetKolomNummer("data"), 0), "Hendriks");
+        EXPECT_EQ(dlg.gvGrid->GetCells(dlg.gvGrid->GetKolomNummer("data"), 1), "Lisa");
+        Schermafdruk(dlg, "RsvResGeg-demo-raadplegen");
+        dlg.btnEdit->click();
+        dlg.btnVoorReg->click();
+        EXPECT_EQ(dlg.gvGrid->GetCells(dlg.gvGrid->GetKolomNummer("data"), 1), "Tim");
+        Schermafdruk(dlg, "RsvResGeg-demo-wijzigen");
+        return mrCancel;
+    });
+    ShowModal(dlg);
 }

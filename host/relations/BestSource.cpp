@@ -1,0 +1,31 @@
+#include "host/relations/BestSource.h"
+
+#include <algorithm>
+
+TBestSource::TBestSource(const QString& bron)
+{
+    if (bron == QStringLiteral("best"))
+        bestand_ = relaties::LeesRelatieBestand();
+}
+
+bool TBestSource::ReadRecord(int32_t kaartNr)
+{
+    const auto gevonden = std::find_if(bestand_.kaarten.begin(), bestand_.kaarten.end(),
+                                       [&](const relaties::RelatieKaart& k) { return k.kaartNr == kaartNr; });
+    kaart_ = gevonden == bestand_.kaarten.end() ? relaties::RelatieKaart() : *gevonden;
+    return gevonden != bestand_.kaarten.end();
+}
+
+QString TBestSource::GetField(int nr) const
+{
+    return nr >= 1 && nr <= kaart_.velden.size() ? kaart_.velden[nr - 1] : QString();
+}
+
+QString TBestSource::GetField(const QString& naam, ZoekModus modus) const
+{
+    const Qt::CaseSensitivity hoofdletters = modus == zmExact ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (int i = 0; i < bestand_.veldNamen.size(); ++i)
+        if (bestand_.veldNamen[i].compare(naam.trimmed(), hoofdletters) == 0)
+            return GetField(i + 1);
+    return {};
+}

@@ -1,0 +1,26 @@
+#pragma once
+// One write action on stored reservations: the lock, the writes, the update
+// count and the commit, with the user's message shown only after the lock is
+// free again. The details form's save, cancel and group removal run this way.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <QString>
+
+class ReserveringSchrijver;
+
+enum class ActieUitkomst {
+    GeenSlot,   // the lock was not had: nothing written, no message
+    Gedaan,     // written, the update count raised, committed
+    Geweigerd,  // `schrijf` refused (its message shown): nothing written
+    Fout,       // a disk error or a damaged chain (shown): nothing written
+};
+
+// `schrijf` writes through the writer and returns nothing, or refuses with the
+// message for the user before it wrote anything. An error message starts with
+// `foutKop` and gives the cause on the next line. Messages are titled `titel`.
+// When done, `updateCount` (if given) gets the update count the action set.
+using ResSchrijfStap = std::function<std::optional<QString>(ReserveringSchrijver&)>;
+ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel,
+                              int32_t* updateCount = nullptr);

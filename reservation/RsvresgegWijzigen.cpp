@@ -1,0 +1,96 @@
+// TfrmRsvResGeg: edit mode, the end date and the save.
+
+#include <QDateEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "host/base/EBrRuntime.h"
+#include "host/brlib/Inlezen.h"
+#include "host/ui/Messages.h"
+#include "host/ui/TGridView.h"
+#include "reservation/EindDatumWijziging.h"
+#include "reservation/KamerGrid.h"
+#include "reservation/RadioGroup.h"
+#include "reservation/RelatiePagina.h"
+#include "reservation/ResGegBewaren.h"
+#include "reservation/Rsvresgegunit.h"
+
+void TfrmRsvResGeg::btnEditClick()
+{
+    if (modus_ != mdRaadplegen)
+        return;
+    btnOk->show();
+    pnlEindDatum->show();
+    dtpckEindDatum->setDate(ToQDate(opgeslagen_.res.eind));
+    for (QWidget* knop : std::initializer_list<QWidget*>{btnAfdrukken, btnEmail, btnEdit, btnInCheck, btnResAnnu,
+                                                         btnDelUitGroep})
+        knop->hide();
+    btnAnnuleren->setText(QStringLiteral("Annuleren"));
+    btnSelRel->show();
+    ZetKeuzesBewerkbaar(false, true);
+    // Once a room is checked in, the reservation's type stays.
+    rdgrpResType->setEnabled(opgeslagen_.res.IsVolledigOpenstaand());
+    SetCaption(QStringLiteral("Wijzigen reserveringsgegevens"));
+    relatie_->ZetBewerkbaar(true, pgMain->currentWidget() == tbRelatie);
+    gvKamers->SetEditMode(true, pgMain->currentWidget() == tbKamers);
+    reExtra->setReadOnly(false);
+    if (pgMain->currentWidget() == tbExtra)
+        reExtra->setFocus();
+    modus_ = mdWijzigen;
+}
+
+void TfrmRsvResGeg::btnOkClick()
+{
+    if (modus_ != mdWijzigen) {
+        SetModalResult(mrOk);
+        return;
+    }
+    btnOk->setEnabled(false);
+    const TDateTime nieuwEind = FromQDate(dtpckEindDatum->date());
+    if (const std::optional<QString> weigering = WeigerEindDatum(opgeslagen_.res, nieuwEind)) {
+        WarningMsg(*weigering, titel_);
+    } else {
+        Verzamel();
+        Bewaar(nieuwEind);
+    }
+    btnOk->setEnabled(true);
+}
+
+// The lines priced for `nieuwEind`; as read when the end date stays. A room
+// without rates is told, and the save goes on with what could be priced.
+brlib::RsvReservering TfrmRsvResGeg::GeprijsdVoor(TDateTime nieuwEind) const
+{
+    brlib::RsvReservering res = opgeslagen_.res;
+    if (nieuwEind == res.eind)
+        return res;
+    try {
+        std::vector<brlib::stKamer> kamers;
+        brlib::InlezenKamers(kamers);
+        if (!PrijsVoorEindDatum(res, nieuwEind, kamers))
+            ErrorMsg(QStringLiteral("Kan voor deze periode geen tarieven bepalen!"), titel_);
+    } catch (const EBrRuntime& fout) {
+        ErrorMsg(fout.Message(), titel_);
+    }
+    return res;
+}
+
+void TfrmRsvResGeg::Bewaar(TDateTime nieuwEind)
+{
+    ResWijziging wijziging = MaakWijziging(opgeslagen_.res, GeprijsdVoor(nieuwEind), gegevens_, voorRegs_);
+    LeesPersonen(*gvKamers, wijziging.regels);
+    const ActieUitkomst uitkomst = BewaarResWijziging(wijziging, titel_);
+    // After a change elsewhere the form shows that change; without the lock the edits stay.
+    if (uitkomst == ActieUitkomst::Gedaan || uitkomst == ActieUitkomst::Geweigerd)
+        Laad();
+}
+
+void TfrmRsvResGeg::btnAnnulerenClick()
+{
+    if (modus_ != mdWijzigen) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    SetModalResult(mrNone);
+    Laad();
+}
