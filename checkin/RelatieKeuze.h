@@ -1,7 +1,7 @@
 #pragma once
 // The host's relation card as the room check-in dialog uses it: the picker
-// and the fields of a card. The host fills it in where it has a relation
-// file; without it the dialog offers no relation choice.
+// and the fields of a card, from the administration's relation file. Kept
+// replaceable so that a host without relations can take the choice away.
 
 #include <functional>
 #include <optional>
@@ -22,7 +22,7 @@ struct RelatieKeuze {
     bool Beschikbaar() const { return selecteer && lees; }
 };
 
-// The process-wide relation card of the host.
+// The process-wide relation card of the host: its relation picker and file.
 RelatieKeuze& HostRelatieKeuze();
 
 }  // namespace incheck

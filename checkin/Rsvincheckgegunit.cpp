@@ -30,6 +30,7 @@ TfrmRsvInCheckGeg::TfrmRsvInCheckGeg(QWidget* owner, TChildWindowManager* manage
     : THostedForm(owner, manager, QStringLiteral("RsvInCheckGeg")), res_(reservering), kamer_(kamer), modal_(modal)
 {
     SetCaption(QStringLiteral("Kamer inchecken"));
+    SluitBijModaalResultaat();
     BouwControls();
     gvPers->SetIniDir(GvlPath() + QStringLiteral("/Tlr"));
     gvPers->CheckIniFileName(QStringLiteral("RsvIncheckPers.gvl"));
@@ -160,14 +161,6 @@ void TfrmRsvInCheckGeg::FormClose(TCloseAction& action)
 {
     MachineSettings(IdentityName()).WriteFormPosSize(kFormKey, *this);
     THostedForm::FormClose(action);
-}
-
-// A modal result ends the show the way closing the window does, so that the
-// window position is kept and a person being edited keeps the dialog open.
-void TfrmRsvInCheckGeg::done(int)
-{
-    if (!close())
-        SetModalResult(mrNone);
 }
 
 void TfrmRsvInCheckGeg::reject() { SetModalResult(mrCancel); }

@@ -45,7 +45,6 @@ protected:
     void FormShow() override;
     bool FormCloseQuery() override;
     void FormClose(TCloseAction& action) override;
-    void done(int result) override;
     void reject() override;
     bool eventFilter(QObject* object, QEvent* event) override;
 

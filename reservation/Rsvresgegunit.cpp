@@ -36,6 +36,7 @@ TfrmRsvResGeg::TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool 
 {
     // The design caption; it stays the title of the form's messages.
     SetCaption(titel_);
+    SluitBijModaalResultaat();
     BouwResGegControls(*this);
     relatie_ = new RelatiePagina({gvGrid, pnlVoorReg, btnVoorReg, btnSelRel, flblRelNr}, gegevens_, voorRegs_, titel_);
     // Printing and e-mailing a reservation come with the documents.
@@ -218,14 +219,6 @@ void TfrmRsvResGeg::FormClose(TCloseAction& action)
     if (!IsHosted())
         MachineSettings(IdentityName()).WriteFormPosSize(kFormKey, *this);
     THostedForm::FormClose(action);
-}
-
-// A modal result ends the show the way closing the window does, so that the
-// close query collects the edits and the close keeps the position.
-void TfrmRsvResGeg::done(int)
-{
-    if (!close())
-        SetModalResult(mrNone);
 }
 
 void TfrmRsvResGeg::reject() { btnAnnulerenClick(); }

@@ -42,6 +42,7 @@ TfrmRsvZoekRes::TfrmRsvZoekRes(QWidget* owner, TChildWindowManager* manager)
     : THostedForm(owner, manager, QStringLiteral("RsvZoekRes")), huidigJaar_(HuidigeDatum::Object().Jaar())
 {
     SetCaption(QStringLiteral("Overzicht reserveringen"));
+    SluitBijModaalResultaat();
     titel_ = Caption();
     resize(900, 560);
     MaakWidgets();
@@ -120,12 +121,6 @@ void TfrmRsvZoekRes::FormClose(TCloseAction& action)
     if (!IsHosted())
         MachineSettings(IdentityName()).WriteFormPosSize(kFormKey, *this);
     THostedForm::FormClose(action);
-}
-
-void TfrmRsvZoekRes::done(int)
-{
-    if (!close())
-        SetModalResult(mrNone);
 }
 
 void TfrmRsvZoekRes::reject() { SetModalResult(mrCancel); }

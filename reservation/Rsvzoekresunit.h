@@ -66,8 +66,6 @@ protected:
     void FormShow() override;
     bool FormCloseQuery() override;
     void FormClose(TCloseAction& action) override;
-    // OK and Annuleren go through close(), so that FormCloseQuery can keep the form open.
-    void done(int result) override;
     void reject() override;
     bool eventFilter(QObject* object, QEvent* event) override;
 

@@ -19,6 +19,11 @@ void TForm::SetModalResult(int result)
 
 void TForm::done(int result)
 {
+    if (sluitBijResultaat_) {
+        if (!close())
+            SetModalResult(mrNone);
+        return;
+    }
     modalResult_ = result;
     QDialog::done(result);
 }

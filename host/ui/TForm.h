@@ -33,6 +33,10 @@ protected:
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
 
+    // From now on a modal result ends the show the way closing the window does:
+    // the close query may keep the form open and the close hook runs.
+    void SluitBijModaalResultaat() { sluitBijResultaat_ = true; }
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -41,4 +45,5 @@ protected:
 private:
     int modalResult_ = mrNone;
     bool active_ = false;
+    bool sluitBijResultaat_ = false;
 };

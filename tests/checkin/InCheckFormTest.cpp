@@ -11,6 +11,8 @@
 #include "checkin/Rsvincheckgegunit.h"
 #include "checkin/Rsvincheckunit.h"
 #include "host/base/GlobalSettings.h"
+#include "host/relations/RelatieBestand.h"
+#include "host/relations/SelecteerRelatie.h"
 #include "host/tillra/RegistratieAccess.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
@@ -187,6 +189,36 @@ TEST_F(InCheckFormTest, TheFirstPersonComesFromThePreRegistrationElseWithDebOver
     EXPECT_EQ(eerstePersoon(1), (QStringList{"Bakker", "Anna", "", "77"}));
     EXPECT_EQ(eerstePersoon(0), (QStringList{"Jansen", "Dorpsstraat 1", "", ""}));
     EXPECT_TRUE(Lijst(res).Reservering().kamerRegels[0].inCheck.sleutel.IsLeeg()) << "cancelled stores nothing";
+    lijst.close();
+}
+
+TEST_F(InCheckFormTest, TheRelationPickerFillsAnEmptyPersonFromTheChosenCard)
+{
+    relaties::RelatieBestand bestand{relaties::StandaardVeldNamen(), {}};
+    bestand.kaarten.push_back({12, 4711, {QStringLiteral("Visser, Jan"), QStringLiteral("Kade 3"),
+                                          QStringLiteral("1011 AB"), QStringLiteral("Amsterdam")}});
+    ASSERT_TRUE(relaties::SchrijfRelatieBestand(bestand));
+    const JaarNr res = Boek({101});
+    TfrmRsvInCheck lijst(nullptr, nullptr);
+    lijst.ZetReservering(res);
+    lijst.show();
+    QStringList waarden;
+    ModalResponderScope scope([&](TForm& form) {
+        if (auto* kiezer = dynamic_cast<TfrmSelecteerRelatie*>(&form))
+            return kiezer->Kies(12) ? mrOk : mrCancel;
+        auto& dlg = dynamic_cast<TfrmRsvInCheckGeg&>(form);
+        form.show();
+        EXPECT_TRUE(dlg.btnSelRel->isEnabled());
+        dlg.btnSelRel->click();
+        for (int r = 0; r < 4; ++r)
+            waarden << Cel(*dlg.gvGrid, "data", r);
+        waarden << dlg.flblRelNr->text();
+        form.close();
+        return mrCancel;
+    });
+    lijst.gvOverzicht->FocusRij(0);
+    lijst.btnKamerInCheck->click();
+    EXPECT_EQ(waarden, (QStringList{"Visser", "Jan", "Kade 3", "1011 AB", "4711"}));
     lijst.close();
 }
 
