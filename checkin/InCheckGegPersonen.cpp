@@ -13,6 +13,7 @@
 #include "host/base/EBrRuntime.h"
 #include "host/base/MachineSettings.h"
 #include "host/brlib/VoorRegistratie.h"
+#include "host/relations/RelatieNrLabel.h"
 #include "host/tillra/KSCommunicatie.h"
 #include "host/ui/Messages.h"
 #include "host/ui/TGridView.h"
@@ -54,7 +55,7 @@ void TfrmRsvInCheckGeg::btnNieuwClick()
     gvPers->FocusRij(int(personen_.size()) - 1);
     ZetWaarden({});
     relatieNr_ = relatieSleutel_ = 0;
-    ToonRelatie(0);
+    ToonRelatieNr(*flblRelNr, 0);
     gvGrid->SetEditMode(true);
     btnSelRel->setVisible(true);
     btnSelRel->setEnabled(incheck::HostRelatieKeuze().Beschikbaar());
@@ -99,7 +100,7 @@ void TfrmRsvInCheckGeg::ReserveringOvernemen()
     ZetWaarden(incheck::ReserveringWaarden(res_));
     relatieNr_ = res_.relatieNr;
     relatieSleutel_ = res_.relatieNr2;
-    ToonRelatie(relatieNr_);
+    ToonRelatieNr(*flblRelNr, relatieNr_);
 }
 
 bool TfrmRsvInCheckGeg::VoorregistratieOvernemen()
@@ -117,7 +118,7 @@ bool TfrmRsvInCheckGeg::VoorregistratieOvernemen()
     ZetWaarden(voorReg->regels);
     relatieNr_ = voorReg->relatieNr;
     relatieSleutel_ = voorReg->relatieSleutel;
-    ToonRelatie(relatieNr_);
+    ToonRelatieNr(*flblRelNr, relatieNr_);
     return incheck::HeeftWaarde(voorReg->regels);
 }
 
@@ -134,7 +135,7 @@ void TfrmRsvInCheckGeg::btnSelRelClick()
         return;
     relatieSleutel_ = sleutel;
     relatieNr_ = kaart->relatieNr;
-    ToonRelatie(relatieNr_);
+    ToonRelatieNr(*flblRelNr, relatieNr_);
     QStringList huidig;
     for (int rij = 0; rij < gvGrid->RijAantal(); ++rij) {
         QString waarde;

@@ -12,6 +12,7 @@
 #include "checkin/RelatieKeuze.h"
 #include "host/base/GlobalSettings.h"
 #include "host/base/MachineSettings.h"
+#include "host/relations/RelatieNrLabel.h"
 #include "host/tillra/TlrSettings.h"
 #include "host/ui/BrlKeyPad.h"
 #include "host/ui/GvlLayout.h"
@@ -127,16 +128,7 @@ void TfrmRsvInCheckGeg::ZetWaarden(const QStringList& waarden)
 void TfrmRsvInCheckGeg::ToonPersoon(int index)
 {
     ZetWaarden(personen_[index].waarden);
-    ToonRelatie(personen_[index].relatieNr);
-}
-
-void TfrmRsvInCheckGeg::ToonRelatie(int32_t relatieNr)
-{
-    const bool bekend = relatieNr > 0;
-    flblRelNr->setText(bekend ? QString::number(relatieNr) : QString());
-    QPalette kleuren = flblRelNr->palette();
-    kleuren.setColor(QPalette::Window, palette().color(bekend ? QPalette::Base : QPalette::Button));
-    flblRelNr->setPalette(kleuren);
+    ToonRelatieNr(*flblRelNr, personen_[index].relatieNr);
 }
 
 void TfrmRsvInCheckGeg::KnoppenBijwerken()

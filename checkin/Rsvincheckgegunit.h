@@ -54,7 +54,6 @@ private:
     void VerversPersonen();
     int GekozenPersoon() const;
     void ToonPersoon(int index);
-    void ToonRelatie(int32_t relatieNr);
     void KnoppenBijwerken();
     void ZetWaarden(const QStringList& waarden);
 

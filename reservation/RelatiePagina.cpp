@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "host/relations/BestSource.h"
+#include "host/relations/RelatieNrLabel.h"
 #include "host/relations/SelecteerRelatie.h"
 #include "host/ui/Messages.h"
 #include "host/ui/TGridView.h"
@@ -72,7 +73,7 @@ void RelatiePagina::ToonPersoon(int32_t sleutel)
     sleutel_ = sleutel;
     const Persoon persoon = PersoonVan(gegevens_, voorRegs_, sleutel);
     grid_->Toon(persoon.regels);
-    ToonRelatieNr(persoon.relatieNr);
+    ToonRelatieNr(*d_.flblRelNr, persoon.relatieNr);
 }
 
 void RelatiePagina::BouwKamerKnoppen(const std::vector<brlib::stRes>& kamers)
@@ -126,7 +127,7 @@ void RelatiePagina::btnSelRelClick()
     TBestSource kaart(QStringLiteral("best"));
     kaart.ReadRecord(kaartNr);
     ZetPersoonRelatie(gegevens_, voorRegs_, sleutel_, kaart.RelatieNr(), kaartNr);
-    ToonRelatieNr(kaart.RelatieNr());
+    ToonRelatieNr(*d_.flblRelNr, kaart.RelatieNr());
     if (!AllesLeeg(grid_->Waarden()) &&
         WarningMsg(QStringLiteral("Wilt u de gegevens overnemen van de relatiekaart?"), titel_, msg::mbYesNo) !=
             msg::idYes)
@@ -134,11 +135,3 @@ void RelatiePagina::btnSelRelClick()
     grid_->Toon(KaartWaarden(kaart, gegevens_.relatieLabels));
 }
 
-void RelatiePagina::ToonRelatieNr(int32_t relatieNr)
-{
-    const bool bekend = relatieNr > 0;
-    d_.flblRelNr->setText(bekend ? QString::number(relatieNr) : QString());
-    QPalette kleuren = d_.flblRelNr->palette();
-    kleuren.setColor(QPalette::Window, d_.flblRelNr->window()->palette().color(bekend ? QPalette::Base : QPalette::Button));
-    d_.flblRelNr->setPalette(kleuren);
-}

@@ -46,7 +46,6 @@ private:
     void BouwKamerKnoppen(const std::vector<brlib::stRes>& kamers);
     void btnVoorRegClick(bool neer);
     void btnSelRelClick();
-    void ToonRelatieNr(int32_t relatieNr);
     int32_t IngedrukteKamer() const;
 
     RelatiePaginaDelen d_;
