@@ -6,12 +6,12 @@
 
 namespace {
 
-// Empties the list and zeroes its number in the header.
-void Leeg(brlib::RecordCacheImpl& bestand, int32_t jaar, int32_t& lijst)
+// Empties the list; the header's number of it becomes the returned 0.
+int32_t Leeg(brlib::RecordCacheImpl& bestand, int32_t jaar, int32_t lijst)
 {
     if (lijst > 0)
         brlib::LeegTekstLijstFile(bestand, JaarNr(jaar, lijst));
-    lijst = 0;
+    return 0;
 }
 
 }  // namespace
@@ -33,26 +33,28 @@ void ReserveringSchrijver::SchrijfTeksten(WIN_rsv_res_hfd& kop, const ResGegeven
 
 void ReserveringSchrijver::LeegTeksten(WIN_rsv_res_hfd& kop, const JaarNr& res)
 {
-    Leeg(gegTekst_, res.jaar, kop.resGegTekst);
-    Leeg(extTekst_, res.jaar, kop.resExtTekst);
-    Leeg(relTekst_, res.jaar, kop.relLabelsTekst);
-    Leeg(relTekst_, res.jaar, kop.relWaardenTekst);
+    kop.resGegTekst = Leeg(gegTekst_, res.jaar, kop.resGegTekst);
+    kop.resExtTekst = Leeg(extTekst_, res.jaar, kop.resExtTekst);
+    kop.relLabelsTekst = Leeg(relTekst_, res.jaar, kop.relLabelsTekst);
+    kop.relWaardenTekst = Leeg(relTekst_, res.jaar, kop.relWaardenTekst);
 }
 
 void ReserveringSchrijver::LeegVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& res)
 {
-    for (int32_t nr : KettingLeden(voorReg_, res.jaar, kop.eersteVoorReg, 0, "ReserveringSchrijver::SchrijfVoorRegs")) {
-        int32_t tekstNr = voorReg_.Record(res.jaar, nr).tekstNr;
-        Leeg(voorRegTekst_, res.jaar, tekstNr);
-    }
+    for (int32_t nr : KettingLeden(voorReg_, res.jaar, kop.eersteVoorReg, 0, "ReserveringSchrijver::SchrijfVoorRegs"))
+        Leeg(voorRegTekst_, res.jaar, voorReg_.Record(res.jaar, nr).tekstNr);
+    // The chain head is a packed field: the chain operations work on a copy.
+    int32_t eerste = kop.eersteVoorReg;
     int32_t geenStaart = -1;
-    voorReg_.VerwijderKetting(res.jaar, 0, kop.eersteVoorReg, geenStaart);
+    voorReg_.VerwijderKetting(res.jaar, 0, eerste, geenStaart);
+    kop.eersteVoorReg = eerste;
 }
 
 void ReserveringSchrijver::SchrijfVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& res,
                                            const std::vector<brlib::stVoorReg>& voorRegs)
 {
     LeegVoorRegs(kop, res);
+    int32_t eerste = kop.eersteVoorReg;
     int32_t geenStaart = -1;
     for (const brlib::stVoorReg& voorReg : voorRegs) {
         WIN_rsv_voorreg rcd = voorReg.GetRcd();
@@ -60,8 +62,9 @@ void ReserveringSchrijver::SchrijfVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& r
         rcd.tekstNr = brlib::SchrijfTekstLijstFile(voorRegTekst_, JaarNr(res.jaar, 0), voorReg.regels, res.nr);
         const int32_t nr = voorReg_.GetFreeRecord(res.jaar);
         voorReg_.Store(res.jaar, nr, rcd);
-        voorReg_.VoegAchterKetting(res.jaar, nr, 0, kop.eersteVoorReg, geenStaart);
+        voorReg_.VoegAchterKetting(res.jaar, nr, 0, eerste, geenStaart);
     }
+    kop.eersteVoorReg = eerste;
 }
 
 void ReserveringSchrijver::VoegToeAanGroep(int32_t groepNr, const JaarNr& res)

@@ -70,14 +70,8 @@ void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
     }
     brlib::stPersoon gast;
     gast.waarden = {QStringLiteral("Gast"), QStringLiteral("Stress")};
-    try {
-        if (incheck::InCheckOpslaan(lijst.Reservering(), {kamer, {gast}, false}) != incheck::InCheckUitkomst::Opgeslagen)
-            return;
-    } catch (const EBrRuntime& e) {
-        ++telling.fouten;
-        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
+    if (incheck::InCheckOpslaan(lijst.Reservering(), {kamer, {gast}, false}) != incheck::InCheckUitkomst::Opgeslagen)
         return;
-    }
     ++telling.ingecheckt;
     lijst.NaInChecken(1);
 }
@@ -87,15 +81,7 @@ void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
 void WijzigEindOfAnnuleer(const JaarNr& sleutel, const std::vector<brlib::stKamer>& kamers, std::mt19937& gen,
                        StressTelling& telling)
 {
-    OpgeslagenRes opgeslagen;
-    try {
-        opgeslagen = LeesOpgeslagenRes(sleutel);
-    } catch (const EBrRuntime& e) {
-        // Read without the lock, as the form does: another workstation may be rewriting it.
-        ++telling.fouten;
-        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
-        return;
-    }
+    const OpgeslagenRes opgeslagen = LeesOpgeslagenRes(sleutel);
     const brlib::RsvReservering& res = opgeslagen.res;
     // The board opens no cancelled reservation.
     if (res.status == brlib::rsGeannuleerd)
@@ -113,6 +99,38 @@ void WijzigEindOfAnnuleer(const JaarNr& sleutel, const std::vector<brlib::stKame
     const ResWijziging wijziging = MaakWijziging(res, geprijsd, GegevensVan(res), opgeslagen.voorRegs);
     if (BewaarResWijziging(wijziging, QStringLiteral("Stresstest")) == ActieUitkomst::Gedaan)
         ++telling.gewijzigd;
+}
+
+// One action of the run and the check-in or -out after it. What a workstation
+// reads without the lock may be half rewritten by another one: such a read
+// ends this action with its message, as it does for a user, not the run.
+void EenActie(int i, const std::vector<brlib::stKamer>& kamers, std::mt19937& gen, std::vector<JaarNr>& geboekt,
+              const int& berichten, StressTelling& telling)
+{
+    try {
+        const int voor = berichten;
+        if (std::bernoulli_distribution(0.5)(gen)) {
+            const bord::Afloop afloop = WijzigWillekeurig(kamers, gen);
+            telling.gewijzigd += afloop == bord::Afloop::Opgeslagen;
+            telling.geenLock += afloop == bord::Afloop::Mislukt && berichten == voor;
+        } else {
+            const std::vector<brlib::stRes> regels = WillekeurigeRegels(kamers, gen);
+            const bord::RegistratieResultaat r =
+                bord::Registreer(regels, DemoGast(QStringLiteral("Stress %1").arg(i)), regels.size() > 1,
+                                 QStringLiteral("Stresstest"));
+            telling.opgeslagen += r.opgeslagen;
+            telling.geenLock += !r.opgeslagen && !r.gedaan && berichten == voor;
+            geboekt.insert(geboekt.end(), r.reserveringen.begin(), r.reserveringen.end());
+        }
+        if (!geboekt.empty() && std::bernoulli_distribution(0.4)(gen)) {
+            std::uniform_int_distribution<std::size_t> kies(0, geboekt.size() - 1);
+            WijzigEindOfAnnuleer(geboekt[kies(gen)], kamers, gen, telling);
+        }
+        CheckInOfUit(gen, telling);
+    } catch (const EBrRuntime& e) {
+        ++telling.fouten;
+        std::fprintf(stderr, "rsvdemo: %s\n", e.Message().toLocal8Bit().constData());
+    }
 }
 
 }  // namespace
@@ -140,25 +158,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
     std::mt19937 gen(zaad);
     std::vector<JaarNr> geboekt;
     for (int i = 0; i < aantal; ++i) {
-        const int voor = berichten;
-        if (std::bernoulli_distribution(0.5)(gen)) {
-            const bord::Afloop afloop = WijzigWillekeurig(kamers, gen);
-            telling.gewijzigd += afloop == bord::Afloop::Opgeslagen;
-            telling.geenLock += afloop == bord::Afloop::Mislukt && berichten == voor;
-        } else {
-            const std::vector<brlib::stRes> regels = WillekeurigeRegels(kamers, gen);
-            const bord::RegistratieResultaat r =
-                bord::Registreer(regels, DemoGast(QStringLiteral("Stress %1").arg(i)), regels.size() > 1,
-                                 QStringLiteral("Stresstest"));
-            telling.opgeslagen += r.opgeslagen;
-            telling.geenLock += !r.opgeslagen && !r.gedaan && berichten == voor;
-            geboekt.insert(geboekt.end(), r.reserveringen.begin(), r.reserveringen.end());
-        }
-        if (!geboekt.empty() && std::bernoulli_distribution(0.4)(gen)) {
-            std::uniform_int_distribution<std::size_t> kies(0, geboekt.size() - 1);
-            WijzigEindOfAnnuleer(geboekt[kies(gen)], kamers, gen, telling);
-        }
-        CheckInOfUit(gen, telling);
+        EenActie(i, kamers, gen, geboekt, berichten, telling);
         naBoeking(i + 1);
     }
     return telling;

@@ -82,7 +82,7 @@ TEST(BonRegelOpslag, ProductLinesSurviveASaveWithEveryField)
     TempAdmin admin;
     VoegArtikelenToe();
     const int32_t nr = ReserveringMet(Producten(), 101);
-    EXPECT_GT(Kop(nr).eersteProduct, 0);
+    EXPECT_GT(+Kop(nr).eersteProduct, 0);
     EXPECT_EQ(ProductenVan(nr), Producten());
     EXPECT_EQ(Bevindingen(), "");
 }
@@ -97,8 +97,8 @@ TEST(BonRegelOpslag, RemovedLinesGoAndLeaveTheirRecordsForTheNextSave)
     WijzigKop(geannuleerd, [&](int32_t& eerste, int32_t& laatste, BonRegelBestanden& bestanden) {
         VerwijderBonRegels(kJaar, eerste, laatste, bestanden);
     });
-    EXPECT_EQ(Kop(geannuleerd).eersteProduct, 0);
-    EXPECT_EQ(Kop(geannuleerd).laatsteProduct, 0);
+    EXPECT_EQ(+Kop(geannuleerd).eersteProduct, 0);
+    EXPECT_EQ(+Kop(geannuleerd).laatsteProduct, 0);
     EXPECT_TRUE(ProductenVan(geannuleerd).empty());
     EXPECT_EQ(ProductenVan(ander), Producten()) << "the other reservation's lines stay";
     EXPECT_EQ(Bevindingen(), "");
