@@ -10,13 +10,15 @@
 #include "board/BordGrid.h"
 #include "board/Rsvoverlapunit.h"
 #include "board/Rsvovresunit.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/ModalShow.h"
 
 void TfrmRsvOvRes::VerbindModi()
 {
-    connect(onder_.btnVerplaatsen, &QPushButton::clicked, this, [this] { BeginModus(bord::ModusSoort::Verplaatsen); });
-    connect(onder_.btnPerWzg, &QPushButton::clicked, this, [this] { BeginModus(bord::ModusSoort::Periode); });
-    connect(onder_.btnGroepWijzigen, &QPushButton::clicked, this, [this] { BeginModus(bord::ModusSoort::Groep); });
+    ConnectGuarded(onder_.btnVerplaatsen, &QPushButton::clicked, this,
+                   [this] { BeginModus(bord::ModusSoort::Verplaatsen); });
+    ConnectGuarded(onder_.btnPerWzg, &QPushButton::clicked, this, [this] { BeginModus(bord::ModusSoort::Periode); });
+    ConnectGuarded(onder_.btnGroepWijzigen, &QPushButton::clicked, this, [this] { BeginModus(bord::ModusSoort::Groep); });
     connect(verplaatsen_.btnVerplAnnuleren, &QPushButton::clicked, this, [this] {
         SetTimer(false);
         BeeindigModus();

@@ -22,6 +22,7 @@
 #include "host/records/UpdateCount.h"
 #include "host/tillra/TlrSettings.h"
 #include "host/ui/BrlKeyPad.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/JaarNrDialog.h"
 #include "host/ui/Messages.h"
 #include "host/ui/ModuleCallRequest.h"
@@ -81,18 +82,20 @@ void TfrmRsvOvRes::Verbind()
 {
     connect(tmrUpdate, &QTimer::timeout, this, &TfrmRsvOvRes::tmrUpdateTimer);
     connect(onder_.btnSluiten, &QPushButton::clicked, this, &QWidget::close);
-    connect(onder_.btnNieuw, &QPushButton::clicked, this, &TfrmRsvOvRes::btnNieuwClick);
-    connect(dgGrid, &BordGrid::MuisOp, this, [this](QPoint, Qt::MouseButton) {
+    // Handlers that read or write the record files report what fails there
+    // instead of letting it end the program.
+    ConnectGuarded(onder_.btnNieuw, &QPushButton::clicked, this, [this] { btnNieuwClick(); });
+    ConnectGuarded(dgGrid, &BordGrid::MuisOp, this, [this](QPoint, Qt::MouseButton) {
         if (toestand_.nieuwModus)
             NieuwMuisOp();
     });
-    connect(dgGrid, &BordGrid::MuisBeweegt, this, &TfrmRsvOvRes::dgGridMouseMove);
-    connect(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
+    ConnectGuarded(dgGrid, &BordGrid::MuisBeweegt, this, [this](QPoint plek) { dgGridMouseMove(plek); });
+    ConnectGuarded(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
     connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
-    connect(boven_.btnSelRes, &QPushButton::clicked, this, &TfrmRsvOvRes::btnSelResClick);
-    connect(boven_.btnZoeken, &QPushButton::clicked, this, &TfrmRsvOvRes::btnZoekenClick);
-    connect(jrnrdlgRes, &JaarNrDialog::OnChangeJaar, this,
-            [this](int jaar) { jrnrdlgRes->SetMaxAantal(brlib::GetReserveringCount(jaar)); });
+    ConnectGuarded(boven_.btnSelRes, &QPushButton::clicked, this, [this] { btnSelResClick(); });
+    ConnectGuarded(boven_.btnZoeken, &QPushButton::clicked, this, [this] { btnZoekenClick(); });
+    ConnectGuarded(jrnrdlgRes, &JaarNrDialog::OnChangeJaar, this,
+                   [this](int jaar) { jrnrdlgRes->SetMaxAantal(brlib::GetReserveringCount(jaar)); });
     connect(gridKnoppen_.btnLegenda, &QToolButton::clicked, this, &TfrmRsvOvRes::ToonLegenda);
 }
 

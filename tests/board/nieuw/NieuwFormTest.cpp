@@ -2,12 +2,14 @@
 // Thursday, OK with the details filled in the dialog, and the reservation is
 // on disk with every chain in order.
 
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
 #include "board/BordGrid.h"
 #include "board/Rsvovresunit.h"
 #include "host/brlib/ReserveringAccess.h"
+#include "host/records/RecordPad.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
 #include "reservation/Rsvresgegunit.h"
@@ -16,6 +18,7 @@
 #include "store/WinRsvResRgl.h"
 #include "tests/board/nieuw/NieuwTest.h"
 #include "tests/store/StoreTestHulp.h"
+#include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempWerkplek.h"
 
 using namespace bord;
@@ -59,4 +62,30 @@ TEST_F(NieuwTest, DraggingOnTheBoardAndPressingOkStoresTheReservation)
     EXPECT_EQ(DatumToDate(regel.beginDatum), ma);
     EXPECT_EQ(DatumToDate(regel.eindDatum), ma + 3);
     EXPECT_EQ(Bevindingen(), QString());
+}
+
+TEST_F(NieuwTest, ADamagedRateFileMetWhileDraggingIsReportedAndTheBoardGoesOn)
+{
+    TempWerkplek werkplek;
+    TfrmRsvOvRes form(nullptr, nullptr);
+    form.ZetStartDatum(ma);
+    form.show();
+    form.findChild<QPushButton*>(QStringLiteral("btnNieuw"))->click();
+    ASSERT_TRUE(form.Toestand().nieuwModus);
+    // Every rate of the year now points past the end of its file, as a half-written copy might.
+    QFile tarieven(brlib::RecordPad(admin_.Dir(), Bestanden::Tarief, brlib::tfPerJaar, kJaar));
+    ASSERT_TRUE(tarieven.open(QIODevice::ReadWrite));
+    const QByteArray heel = tarieven.readAll();
+    tarieven.seek(0), tarieven.write(QByteArray(heel.size(), char(0x7f))), tarieven.flush();
+
+    ScriptedMessages berichten({msg::idOK, msg::idOK, msg::idOK});
+    auto* grid = form.findChild<BordGrid*>();
+    const int rij = r101 + kKopRijen;
+    QTest::mousePress(grid, Qt::LeftButton, {}, Midden(form, kVasteKolommen + 1, rij));
+    QTest::mouseMove(grid, Midden(form, kVasteKolommen + 3, rij));
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, Midden(form, kVasteKolommen + 3, rij));
+    ASSERT_FALSE(berichten.Gezien().empty());
+    EXPECT_EQ(berichten.Gezien().front().kind, MsgKind::Error);
+    EXPECT_TRUE(form.isVisible());
+    tarieven.seek(0), tarieven.write(heel);
 }
