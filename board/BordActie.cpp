@@ -1,9 +1,6 @@
 #include "board/BordActie.h"
 
-#include "host/base/EBrRuntime.h"
-#include "host/records/Locks.h"
-#include "host/records/UpdateCount.h"
-#include "reservation/ReserveringSchrijver.h"
+#include "reservation/ResActie.h"
 
 namespace bord {
 
@@ -23,22 +20,20 @@ void Toon(const StapUitkomst& stap, const QString& titel)
 
 Afloop VoerUit(const Schrijfstap& stap, const QString& titel)
 {
-    Afloop afloop = Afloop::Mislukt;
     StapUitkomst gemeld = StapUitkomst::Mislukt();
-    try {
-        brlib::RsvActie actie;
-        if (!actie.Locked())
-            return afloop;
-        ReserveringSchrijver schrijver;
-        gemeld = stap(schrijver);
-        if (gemeld.afloop == Afloop::Opgeslagen) {
-            brlib::RsvChangeUpdateCount();
-            actie.Commit();
-        }
-        afloop = gemeld.afloop;
-    } catch (const EBrRuntime& e) {  // a full disk, a damaged chain: the uncommitted action is dropped
+    QString fout;
+    const ActieUitkomst uitkomst = VoerActieUit(
+        [&](ReserveringSchrijver& schrijver) {
+            gemeld = stap(schrijver);
+            return gemeld.afloop == Afloop::Opgeslagen;
+        },
+        fout);
+    Afloop afloop = gemeld.afloop;
+    if (uitkomst == ActieUitkomst::GeenSlot)
+        afloop = Afloop::Mislukt;
+    else if (uitkomst == ActieUitkomst::Fout) {
         afloop = Afloop::Gedaan;  // told below; the board reads again
-        gemeld = StapUitkomst::Geweigerd(QStringLiteral("De wijziging is niet geregistreerd.\n") + e.Message());
+        gemeld = StapUitkomst::Geweigerd(QStringLiteral("De wijziging is niet geregistreerd.\n") + fout);
     }
     if (!gemeld.melding.isEmpty())
         Toon(gemeld, titel);

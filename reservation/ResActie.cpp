@@ -6,30 +6,41 @@
 #include "host/ui/Messages.h"
 #include "reservation/ReserveringSchrijver.h"
 
-ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel,
-                              int32_t* updateCount)
+ActieUitkomst VoerActieUit(const std::function<bool(ReserveringSchrijver&)>& schrijf, QString& fout,
+                           int32_t* updateCount)
 {
-    ActieUitkomst uitkomst = ActieUitkomst::Gedaan;
-    std::optional<QString> melding;
     try {
         brlib::RsvActie actie;
         if (!actie.Locked())
             return ActieUitkomst::GeenSlot;
         ReserveringSchrijver schrijver;
-        melding = schrijf(schrijver);
-        if (melding) {
-            uitkomst = ActieUitkomst::Geweigerd;
-        } else {
-            const int32_t nieuweCount = brlib::RsvChangeUpdateCount();
-            actie.Commit();
-            if (updateCount)
-                *updateCount = nieuweCount;
-        }
+        if (!schrijf(schrijver))
+            return ActieUitkomst::Geweigerd;
+        const int32_t nieuweCount = brlib::RsvChangeUpdateCount();
+        actie.Commit();
+        if (updateCount)
+            *updateCount = nieuweCount;
+        return ActieUitkomst::Gedaan;
     } catch (const EBrRuntime& e) {  // a full disk, a damaged chain, a hot journal that would not roll back
-        uitkomst = ActieUitkomst::Fout;
-        melding = foutKop + QLatin1Char('\n') + e.Message();
+        // Leaving the try block dropped the uncommitted action and freed the lock.
+        fout = e.Message();
+        return ActieUitkomst::Fout;
     }
-    // Leaving the try block dropped an uncommitted action and freed the lock.
+}
+
+ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel,
+                              int32_t* updateCount)
+{
+    std::optional<QString> melding;
+    QString fout;
+    const ActieUitkomst uitkomst = VoerActieUit(
+        [&](ReserveringSchrijver& schrijver) {
+            melding = schrijf(schrijver);
+            return !melding;
+        },
+        fout, updateCount);
+    if (uitkomst == ActieUitkomst::Fout)
+        melding = foutKop + QLatin1Char('\n') + fout;
     if (melding)
         ErrorMsg(*melding, titel);
     return uitkomst;

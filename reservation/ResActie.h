@@ -1,7 +1,8 @@
 #pragma once
 // One write action on stored reservations: the lock, the writes, the update
 // count and the commit, with the user's message shown only after the lock is
-// free again. The details form's save, cancel and group removal run this way.
+// free again. The booking, the details form's save, cancel and group removal
+// run this way; the board's moves, period and group changes run on its core.
 
 #include <cstdint>
 #include <functional>
@@ -21,6 +22,13 @@ enum class ActieUitkomst {
 // message for the user before it wrote anything. An error message starts with
 // `foutKop` and gives the cause on the next line. Messages are titled `titel`.
 // When done, `updateCount` (if given) gets the update count the action set.
+// The core: `schrijf` writes through the writer and returns true to store, or
+// false to drop the action before it wrote anything. Shows nothing; on Fout
+// `fout` gets the record layer's message. When done, `updateCount` (if given)
+// gets the update count the action set.
+ActieUitkomst VoerActieUit(const std::function<bool(ReserveringSchrijver&)>& schrijf, QString& fout,
+                           int32_t* updateCount = nullptr);
+
 using ResSchrijfStap = std::function<std::optional<QString>(ReserveringSchrijver&)>;
 ActieUitkomst VoerResActieUit(const ResSchrijfStap& schrijf, const QString& foutKop, const QString& titel,
                               int32_t* updateCount = nullptr);
