@@ -2,30 +2,9 @@
 
 #include "tests/checkin/InCheckTest.h"
 
-#include <QDirIterator>
-#include <QFile>
-
 #include "checkin/InCheckToestand.h"
 #include "tests/support/FaultFileSystem.h"
-
-namespace {
-
-// The name and a hash of every record file of the administration, to compare before and after.
-QStringList AlleBestanden(const QString& map)
-{
-    QStringList inhoud;
-    QDirIterator it(map, {"*.dat", "*.pnt", "*.tkt", "*.upd"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString pad = it.next();
-        QFile f(pad);
-        f.open(QIODevice::ReadOnly);
-        inhoud << QDir(map).relativeFilePath(pad) + QLatin1Char(' ') + QString::number(qHash(f.readAll()));
-    }
-    inhoud.sort();
-    return inhoud;
-}
-
-}  // namespace
+#include "tests/support/RecordBestanden.h"
 
 TEST_F(InCheckTest, AFullDiskDuringCheckOutIsReportedAndLeavesEveryFileAsItWas)
 {

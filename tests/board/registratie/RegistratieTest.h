@@ -5,10 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
-#include <QDirIterator>
-#include <QFile>
 
 #include "board/Registratie.h"
 #include "host/base/HuidigeDatum.h"
@@ -20,25 +17,9 @@
 #include "store/WinRsvResHfd.h"
 #include "store/WinRsvResRgl.h"
 #include "tests/store/StoreTestHulp.h"
+#include "tests/support/RecordBestanden.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempAdmin.h"
-
-// Every record file of the administration, to compare before and after.
-inline std::map<QString, QByteArray> AlleBestanden(const QString& map)
-{
-    std::map<QString, QByteArray> inhoud;
-    QDirIterator it(map, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString pad = it.next();
-        if (pad.endsWith(QLatin1String(".dat")) || pad.endsWith(QLatin1String(".pnt")) ||
-            pad.endsWith(QLatin1String(".tkt")) || pad.endsWith(QLatin1String(".upd"))) {
-            QFile f(pad);
-            f.open(QIODevice::ReadOnly);
-            inhoud[pad] = f.readAll();
-        }
-    }
-    return inhoud;
-}
 
 inline const QString kTitel = QStringLiteral("Reserveringsoverzicht");
 

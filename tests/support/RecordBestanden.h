@@ -1,0 +1,23 @@
+#pragma once
+// Every record file of an administration (data, day pointers, texts and the
+// update count) with its bytes, to show that a refused or failed action left
+// them as they were.
+
+#include <map>
+#include <QByteArray>
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+
+inline std::map<QString, QByteArray> AlleBestanden(const QString& map)
+{
+    std::map<QString, QByteArray> inhoud;
+    QDirIterator it(map, {"*.dat", "*.pnt", "*.tkt", "*.upd"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pad = it.next();
+        QFile f(pad);
+        f.open(QIODevice::ReadOnly);
+        inhoud[pad] = f.readAll();
+    }
+    return inhoud;
+}
