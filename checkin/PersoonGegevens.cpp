@@ -1,5 +1,7 @@
 #include "checkin/PersoonGegevens.h"
 
+#include "host/relations/BestSource.h"
+
 namespace incheck {
 
 namespace {
@@ -63,17 +65,7 @@ bool HeeftWaarde(const QStringList& waarden)
 
 QStringList RelatieRijen(const std::function<QString(int)>& veld)
 {
-    const QString naam = veld(1);
-    const int komma = naam.indexOf(u',');
-    QStringList rijen;
-    if (komma >= 0)
-        rijen << naam.left(komma).trimmed() << naam.mid(komma + 1).trimmed();
-    else
-        rijen << naam << QString();
-    for (int nr : {2, 3, 4, 5, 7, 9})
-        rijen << veld(nr);
-    rijen << QString() << QString();
-    return rijen;
+    return KaartRijen(veld) << QString() << QString();
 }
 
 }  // namespace incheck

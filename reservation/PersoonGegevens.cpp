@@ -54,20 +54,13 @@ void ZetPersoonRelatie(ResGegevens& gegevens, std::vector<brlib::stVoorReg>& voo
 
 QStringList KaartWaarden(const TBestSource& kaart, const QStringList& relatieLabels)
 {
-    QStringList waarden;
     if (!relatieLabels.isEmpty()) {
+        QStringList waarden;
         for (const QString& label : relatieLabels)
             waarden << kaart.GetField(label);
         return waarden;
     }
-    const QString naam = kaart.GetField(TBestSource::bvNaam);
-    const qsizetype komma = naam.indexOf(u',');
-    waarden << (komma < 0 ? naam : naam.left(komma)).trimmed() << (komma < 0 ? QString() : naam.mid(komma + 1).trimmed());
-    for (TBestSource::Veld veld : {TBestSource::bvAdres, TBestSource::bvPostcode, TBestSource::bvPlaats,
-                                   TBestSource::bvLand, TBestSource::bvTelefoon, TBestSource::bvEmail})
-        waarden << kaart.GetField(veld);
     // Birth date, passport and the two remarks are not on a card.
-    for (int i = 0; i < 4; ++i)
-        waarden << QString();
-    return waarden;
+    return KaartRijen([&kaart](int nr) { return kaart.GetField(nr); }) << QString() << QString() << QString()
+                                                                      << QString();
 }

@@ -29,3 +29,15 @@ QString TBestSource::GetField(const QString& naam, ZoekModus modus) const
             return GetField(i + 1);
     return {};
 }
+
+QStringList KaartRijen(const std::function<QString(int)>& veld)
+{
+    const QString naam = veld(TBestSource::bvNaam);
+    const qsizetype komma = naam.indexOf(u',');
+    QStringList rijen{(komma < 0 ? naam : naam.left(komma)).trimmed(),
+                      komma < 0 ? QString() : naam.mid(komma + 1).trimmed()};
+    for (TBestSource::Veld nr : {TBestSource::bvAdres, TBestSource::bvPostcode, TBestSource::bvPlaats,
+                                 TBestSource::bvLand, TBestSource::bvTelefoon, TBestSource::bvEmail})
+        rijen << veld(nr);
+    return rijen;
+}

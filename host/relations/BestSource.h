@@ -7,7 +7,9 @@
 //       naam = kaart.GetField(TBestSource::bvNaam);
 
 #include <cstdint>
+#include <functional>
 #include <QString>
+#include <QStringList>
 
 #include "host/relations/RelatieBestand.h"
 
@@ -35,3 +37,8 @@ private:
     relaties::RelatieBestand bestand_;
     relaties::RelatieKaart kaart_;
 };
+
+// The guest rows a relation card fills, `veld(n)` giving its field n: the name
+// split at its first comma into surname and first names, then address,
+// postcode, place, country, telephone and e-mail.
+QStringList KaartRijen(const std::function<QString(int)>& veld);
