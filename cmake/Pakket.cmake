@@ -31,6 +31,7 @@ rsv_shared_libraries(${CMAKE_SOURCE_DIR} RSV_SHARED_LIBS)
 set_target_properties(${RSV_PROGRAMS} ${RSV_SHARED_LIBS} PROPERTIES INSTALL_RPATH "$ORIGIN/../lib;$ORIGIN")
 install(TARGETS ${RSV_PROGRAMS} RUNTIME DESTINATION ${RSV_PREFIX}/bin)
 install(TARGETS ${RSV_SHARED_LIBS} LIBRARY DESTINATION ${RSV_PREFIX}/lib)
+install(PROGRAMS ${CMAKE_SOURCE_DIR}/pakket/reservering DESTINATION ${RSV_PREFIX}/bin)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/layouts/ DESTINATION ${RSV_PREFIX}/share/gvl)
 
 # /usr/bin links: the programs resolve their own directory through
