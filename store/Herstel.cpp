@@ -103,12 +103,21 @@ HerstelUitkomst HerstelAdministratie()
     return uit;
 }
 
+std::vector<Bevinding> JournaalBevindingen()
+{
+    if (!brlib::HotJournal(brlib::CurrentFileSystem(), HuidigeAdminDir()))
+        return {};
+    return {{QStringLiteral("rsv.journal"), 0, 0, QStringLiteral("er staat een onafgemaakte actie in het journaal")}};
+}
+
 QString RaadBij(const Bevinding& b)
 {
+    if (b.bestand == QLatin1String("rsv.journal"))
+        return "rsvcheck --repair draait de actie terug (de volgende opslag op een werkplek ook).";
     if (b.wat.contains("dubbel geboekt"))
         return "verplaats of annuleer een van de twee reserveringen op het planbord.";
     if (b.wat.contains("afgekapt") || b.wat.contains("kan niet gelezen"))
         return "zet dit bestand terug uit de laatste reservekopie en voer wat daarna is ingevoerd opnieuw in.";
-    return "de koppeling is niet zonder gissen te herstellen: zet de laatste reservekopie van de administratie "
-           "terug, of annuleer de genoemde reservering en voer haar opnieuw in.";
+    return "niet zonder gissen te herstellen: annuleer de genoemde reservering op het planbord en voer haar "
+           "opnieuw in, of zet de laatste reservekopie van de administratie terug.";
 }

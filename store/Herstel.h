@@ -22,5 +22,9 @@ struct HerstelUitkomst {
 
 HerstelUitkomst HerstelAdministratie();
 
+// A journal that the next lock holder would roll back: the action of a
+// workstation that died, or one being committed at this moment.
+std::vector<Bevinding> JournaalBevindingen();
+
 // What the operator can do about a finding that was not repaired.
 QString RaadBij(const Bevinding& bevinding);

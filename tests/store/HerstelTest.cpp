@@ -115,11 +115,12 @@ TEST_F(HerstelTest, JournalOfACrashedWorkstationIsRolledBackAfterACopy)
     journaal.write(brlib::EncodeJournal({bestand}));
     journaal.close();
     Schrijf(rgl, kRgl, QByteArray(kRgl, '\x55'));  // the crash came halfway through the data
-    ASSERT_TRUE(brlib::HotJournal(brlib::CurrentFileSystem(), admin.Dir()));
+    ASSERT_EQ(JournaalBevindingen().size(), 1u);
 
     const HerstelUitkomst uit = HerstelSchoon(rgl);
     EXPECT_EQ(Lees(rgl), heel);
     EXPECT_TRUE(QFileInfo::exists(QDir(uit.reservekopie).filePath("rsv.journal")));
+    EXPECT_TRUE(JournaalBevindingen().empty());
 }
 
 TEST_F(HerstelTest, BrokenForwardLinkIsReportedWithAdviceAndNothingIsCopied)
@@ -132,7 +133,7 @@ TEST_F(HerstelTest, BrokenForwardLinkIsReportedWithAdviceAndNothingIsCopied)
     const QString uitvoer = QString::fromLocal8Bit(p.readAllStandardOutput());
     EXPECT_EQ(p.exitCode(), 1) << uitvoer.toStdString();
     EXPECT_TRUE(uitvoer.contains("record 3: verwijst naar record 5000")) << uitvoer.toStdString();
-    EXPECT_TRUE(uitvoer.contains("-> de koppeling is niet zonder gissen te herstellen")) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.contains("-> niet zonder gissen te herstellen")) << uitvoer.toStdString();
     EXPECT_FALSE(uitvoer.contains("Reservekopie")) << uitvoer.toStdString();
     EXPECT_EQ(Lees(Pad(Bestanden::ResRgl)), voor);
 }

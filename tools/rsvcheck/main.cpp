@@ -23,6 +23,8 @@ void Druk(const QString& regel)
 
 std::vector<Bevinding> MetKassa(std::vector<Bevinding> bevindingen)
 {
+    for (Bevinding& b : JournaalBevindingen())
+        bevindingen.push_back(std::move(b));
     for (Bevinding& b : Tillra::ControleerKassaBestanden())
         bevindingen.push_back(std::move(b));
     return bevindingen;
