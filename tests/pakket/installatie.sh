@@ -20,6 +20,21 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6network6 fonts-dejavu-core; do
   grep -q "$p" <<<"$depends" || fail "Depends mist $p: $depends"
 done
+# A fresh Debian 12 gets only what Depends pulls in: every library the
+# programs load must come from one of those packages.
+closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks --no-replaces \
+            --no-enhances $(sed 's/([^)]*)//g; s/,/ /g' <<<"$depends") | grep -v '^ ' | tr -d '<>' | sed 's/:.*//' | sort -u)
+# By name: /lib and /usr/lib are one directory, dpkg knows only one of the two paths.
+mapfile -t libs < <(find "$root/opt" -type f \( -perm -u+x -o -name '*.so' \) -exec ldd {} \; 2>/dev/null |
+                    awk '/=> \//{print $3}' | grep -v "^$root" | xargs -r -n1 basename | sort -u)
+[ ${#libs[@]} -gt 10 ] || fail "ldd vond te weinig bibliotheken: ${libs[*]}"
+eigenaars=$(dpkg -S "${libs[@]/#/*/}" 2>/dev/null || true)
+for lib in "${libs[@]}"; do
+  pakketten=$(grep "/$lib\$" <<<"$eigenaars" | sed 's/: .*//; s/, /\n/g; s/:[a-z0-9]*//g' | sort -u)
+  grep -qxF -f <(echo "$closure") <<<"$pakketten" ||
+    fail "$lib (van '$(echo $pakketten)') valt buiten wat Depends binnenhaalt"
+done
+
 for f in usr/share/man/man1/rsvhost.1 usr/share/man/man1/rsvcheck.1 usr/share/applications/reservering.desktop \
          usr/share/icons/hicolor/scalable/apps/reservering.svg opt/reservering/share/gvl/Tlr/RsvKamer.gvl; do
   [ -f "$root/$f" ] || fail "$f ontbreekt"
