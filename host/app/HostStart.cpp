@@ -70,6 +70,8 @@ int Start(const HostOptions& opties, ModulePackage& package)
     HostWindow window(package);
     if (!opties.ZonderScherm())
         VraagWerkplekNaam(&window);
+    if (const QString naam = WerkplekNaam(); !naam.isEmpty())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" (") + naam + QStringLiteral(")"));
     if (opties.standalone)
         return StandAlone(package, window);
     if (opties.screenshot.isEmpty())
