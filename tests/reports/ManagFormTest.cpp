@@ -117,8 +117,10 @@ TEST(DemoRapporten, TheDemoHotelsListsPrintAndItsYearShowsInTheOverview)
     const GridUitvoerScope uitvoer(map);
     for (QWidget* tab : {rapport.tbSchoonmaak, rapport.tbOntbijt, rapport.tbPersonen}) {
         rapport.pgMain->setCurrentWidget(tab);
-        if (tab == rapport.tbOntbijt)
+        if (tab == rapport.tbOntbijt) {
             rapport.btnEindDagPlus->click();
+            Schermafdruk(rapport, QStringLiteral("rapportage"));
+        }
         ASSERT_TRUE(rapport.btnAfdrukken->isEnabled());
         rapport.btnAfdrukken->click();
     }

@@ -10,6 +10,7 @@
 
 #include "host/base/HuidigeDatum.h"
 #include "host/base/MachineSettings.h"
+#include "host/tillra/KassaPrinter.h"
 #include "host/ui/GridUitvoer.h"
 #include "host/ui/TGridView.h"
 #include "reports/Rsvovrapportunit.h"
@@ -99,6 +100,17 @@ TEST_F(RapportFormTest, EachListGoesToTheReceiptPrinterFortyCharactersWideAndCut
     ASSERT_TRUE(afdruk.open(QIODevice::ReadOnly));
     ASSERT_TRUE(verwacht.open(QIODevice::ReadOnly));
     EXPECT_EQ(afdruk.readAll(), verwacht.readAll());
+}
+
+TEST_F(RapportFormTest, WithoutAReceiptPrinterTheReceiptGoesToTheSpoolFile)
+{
+    Boek(vandaag_, 1, 101);
+    TfrmRsvOvRapport& form = Open();
+    Klik(form.btnPrintBon);
+    Klik(form.btnPrintBon);
+    QFile spool(Tillra::PrinterLijst::SpoolBestand());
+    ASSERT_TRUE(spool.open(QIODevice::ReadOnly));
+    EXPECT_EQ(spool.readAll().count(Tillra::KassaPrinter::CutCommando()), 2) << "each receipt is appended";
 }
 
 TEST_F(RapportFormTest, AReceiptPrinterThatCannotBeReachedPrintsNothing)
