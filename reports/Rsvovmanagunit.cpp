@@ -1,5 +1,6 @@
 #include "reports/Rsvovmanagunit.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>

@@ -1,5 +1,6 @@
 #include "reports/Rsvovrapportunit.h"
 
+#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
