@@ -182,3 +182,12 @@ void TfrmRsvOvRes::btnZoekenClick()
         SelectReservation(gekozen, JaarNr());
     HerlaadMetSelectie();
 }
+
+void TfrmRsvOvRes::btnOverzichtClick()
+{
+    if (!vensters_)
+        return;
+    const TimerPauze pauze(*this);
+    vensters_->Rapportage(this);
+    HerlaadMetSelectie();
+}

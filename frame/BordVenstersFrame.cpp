@@ -1,6 +1,8 @@
 #include "frame/BordVenstersFrame.h"
 
 #include "frame/DialogFuncties.h"
+#include "host/ui/ModalShow.h"
+#include "reports/Rsvovrapportunit.h"
 
 namespace {
 
@@ -17,6 +19,11 @@ public:
     bool ZoekReservering(QWidget* owner, JaarNr& reservering) const override
     {
         return RsvDlgZoekReservering(owner, reservering);
+    }
+    void Rapportage(QWidget* owner) const override
+    {
+        TfrmRsvOvRapport form(owner, nullptr);
+        ShowModal(form);
     }
 };
 

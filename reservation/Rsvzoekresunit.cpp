@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QLineEdit>
@@ -13,6 +12,7 @@
 #include "host/base/EBrRuntime.h"
 #include "host/base/HuidigeDatum.h"
 #include "host/base/MachineSettings.h"
+#include "host/ui/GridUitvoer.h"
 #include "host/ui/GvlLayout.h"
 #include "host/ui/Messages.h"
 #include "host/ui/TGridView.h"
@@ -49,9 +49,7 @@ TfrmRsvZoekRes::TfrmRsvZoekRes(QWidget* owner, TChildWindowManager* manager)
     gvOverzicht->SetIniDir(GvlPath() + QStringLiteral("/Tlr"));
     gvOverzicht->CheckIniFileName(IdentityName() + QStringLiteral(".gvl"));
     if (!IsHosted())
-        gvOverzicht->SetPrinterInstRegKey(QStringLiteral("Software\\") + QCoreApplication::organizationName() +
-                                          u'\\' + QCoreApplication::applicationName() + u'\\' +
-                                          QCoreApplication::applicationVersion() + u'\\' + IdentityName());
+        gvOverzicht->SetPrinterInstRegKey(PrinterInstRegKey(IdentityName()));
     Verbind();
     ZetUitvoer(true);
 }

@@ -44,6 +44,12 @@ void Regel(QPainter& p, const PaginaOpmaak& o, double y, const std::function<QSt
     }
 }
 
+Qt::Alignment CelUitlijning(const TGridView& grid, int kolom, int rij)
+{
+    const QVariant a = grid.model()->data(grid.model()->index(rij, kolom), Qt::TextAlignmentRole);
+    return Qt::Alignment(a.toInt()) & Qt::AlignHorizontal_Mask;
+}
+
 double Kop(const TGridView& grid, QPainter& p, const PaginaOpmaak& o, int pagina)
 {
     double y = o.pagina.top();
@@ -56,19 +62,15 @@ double Kop(const TGridView& grid, QPainter& p, const PaginaOpmaak& o, int pagina
         y += o.rijHoogte;
     }
     y += o.rijHoogte / 2;
-    Regel(p, o, y, [&](int k) { return grid.KolomTitel(k); }, [](int) { return Qt::AlignLeft; });
+    // A caption stands above its values: right-aligned over a column of numbers.
+    Regel(p, o, y, [&](int k) { return grid.KolomTitel(k); },
+          [&](int k) { return grid.RijAantal() > 0 ? CelUitlijning(grid, k, 0) : Qt::Alignment(Qt::AlignLeft); });
     p.restore();
     y += o.rijHoogte;
     p.drawLine(QPointF(o.pagina.left(), y), QPointF(o.pagina.right(), y));
     p.drawText(QRectF(o.pagina.left(), o.pagina.bottom() - o.rijHoogte, o.pagina.width(), o.rijHoogte),
                Qt::AlignRight, QStringLiteral("Pagina %1").arg(pagina));
     return y;
-}
-
-Qt::Alignment CelUitlijning(const TGridView& grid, int kolom, int rij)
-{
-    const QVariant a = grid.model()->data(grid.model()->index(rij, kolom), Qt::TextAlignmentRole);
-    return Qt::Alignment(a.toInt()) & Qt::AlignHorizontal_Mask;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "host/ui/GridUitvoer.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -55,6 +56,13 @@ void TGridView::PrintZetKopRegels(const QString& titel, const QString& regel)
 }
 
 void TGridView::SetPrinterInstRegKey(const QString& sleutel) { printerSleutel_ = sleutel; }
+
+QString PrinterInstRegKey(const QString& identiteit)
+{
+    return QStringLiteral("Software\\") + QCoreApplication::organizationName() + u'\\' +
+           QCoreApplication::applicationName() + u'\\' + QCoreApplication::applicationVersion() + u'\\' +
+           identiteit;
+}
 
 bool TGridView::PrintNaar(QPrinter& printer) const
 {

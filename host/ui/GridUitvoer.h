@@ -18,3 +18,7 @@ private:
     QString map_;
     const QString* vorige_;
 };
+
+// The key under which a form's grid keeps its printer choice: the host
+// application's registry key followed by the form's identity name.
+QString PrinterInstRegKey(const QString& identiteit);

@@ -4,9 +4,11 @@
 #include <QPointer>
 #include <functional>
 
+#include "frame/BordVenstersFrame.h"
 #include "frame/DialogFuncties.h"
 #include "frame/EntryPoints.h"
 #include "host/ui/ModalShow.h"
+#include "reports/Rsvovrapportunit.h"
 #include "reservation/Rsvresgegunit.h"
 #include "tests/frame/FormTypes.h"
 #include "tests/support/ScriptedMessages.h"
@@ -61,6 +63,16 @@ TEST(DialogFunction, TheDetailsDialogShowsTheReservationStandAloneAndReturnsItsR
                                       EXPECT_EQ(details->GetModus(), TfrmRsvResGeg::mdRaadplegen);
                                   });
     EXPECT_EQ(resultaat, mrOk);
+}
+
+TEST(DialogFunction, TheBoardsReportsOpenModalOverTheBoard)
+{
+    QWidget owner;
+    const Shown shown = RunDialog([&] { FrameBordVensters().Rapportage(&owner); }, [&](TForm& form) {
+        EXPECT_TRUE(WithoutManager<TfrmRsvOvRapport>(form));
+        EXPECT_EQ(form.parentWidget(), &owner);
+    });
+    EXPECT_EQ(shown.caption, QStringLiteral("Overzichten / rapportage"));
 }
 
 TEST(DialogFunction, MasterDataDialogsShowTheirListFormModal)

@@ -72,8 +72,11 @@ bord::RegistratieResultaat Boek(const std::vector<brlib::stKamer>& kamers, const
     for (int32_t kamerNr : b.kamers)
         if (const brlib::stKamer* kamer = Kamer(kamers, kamerNr))
             regels.push_back(DemoRegel(*kamer, vandaag + b.van, vandaag + b.tot));
-    const ResGegevens gast = d.relatieKaart > 0 ? DemoRelatieGast(d.relatieKaart, b.soort)
-                                                : DemoGast(QString::fromUtf8(b.gast), b.soort);
+    ResGegevens gast = d.relatieKaart > 0 ? DemoRelatieGast(d.relatieKaart, b.soort)
+                                          : DemoGast(QString::fromUtf8(b.gast), b.soort);
+    // Every stay with breakfast, groups with dinner too, so that the meal list has something to count.
+    gast.extra[0] = 1;
+    gast.extra[2] = b.kamers.size() > 1 ? 1 : 0;
     return bord::Registreer(regels, gast, b.groep, QStringLiteral("Demo-boekingen"));
 }
 

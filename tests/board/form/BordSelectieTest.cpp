@@ -27,9 +27,11 @@ protected:
             EXPECT_TRUE(inCheck.IsLeeg());
         }
         bool ZoekReservering(QWidget*, JaarNr&) const override { return false; }
+        void Rapportage(QWidget* owner) const override { rapportages.push_back(owner); }
         int resultaat = bord::drGesloten;
         mutable std::vector<JaarNr> gegevens;
         mutable std::vector<JaarNr> inChecks;
+        mutable std::vector<QWidget*> rapportages;
     };
 
     QColor Achtergrond(const char* label) const { return Deel(label)->palette().color(QPalette::Window); }
@@ -101,6 +103,20 @@ TEST_F(BordSelectieTest, AClickOnABarOpensItsDetailsAndGoesOnToCheckInWhenTheyAs
     KlikOp(Midden(6, 2));
     EXPECT_EQ(vensters.gegevens.back(), bakker);
     EXPECT_EQ(vensters.inChecks, std::vector<JaarNr>{bakker});
+    EXPECT_TRUE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
+}
+
+TEST_F(BordSelectieTest, OverzichtenOpensTheReportsOverTheBoardAndShowsWhatWasBookedMeanwhile)
+{
+    Vensters vensters;
+    TfrmRsvOvRes& bord = Open();
+    bord.ZetVensters(&vensters);
+    ASSERT_TRUE(Deel<QAbstractButton>("btnOverzicht")->isEnabled());
+    Boek(EncodeDate(2026, 3, 10), 3, 101, "Jansen");
+
+    Klik("btnOverzicht");
+    EXPECT_EQ(vensters.rapportages, std::vector<QWidget*>{&bord});
+    EXPECT_EQ(bord.Toestand().extras.size(), 1u);
     EXPECT_TRUE(bord.findChild<QTimer*>(QStringLiteral("tmrUpdate"))->isActive());
 }
 
