@@ -1,6 +1,6 @@
 #pragma once
 // The forms the board opens that are not its own: the details of a stored
-// reservation, the check-in list and the reservation overview. Whoever creates a board (the frame) hands
+// reservation, the check-in list, the reservation overview and the settings. Whoever creates a board (the frame) hands
 // it an implementation, so that the board needs neither those forms nor the
 // frame that knows them. Without one the board only selects.
 
@@ -25,6 +25,8 @@ public:
     // The reservation overview as a picking dialog; true, with the chosen
     // reservation in `reservering`, after OK.
     virtual bool ZoekReservering(QWidget* owner, JaarNr& reservering) const = 0;
+    // The settings dialog, modal over `owner`; the board reads its settings again afterwards.
+    virtual void Instellingen(QWidget* owner) const = 0;
 };
 
 }  // namespace bord

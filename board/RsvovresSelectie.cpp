@@ -182,3 +182,13 @@ void TfrmRsvOvRes::btnZoekenClick()
         SelectReservation(gekozen, JaarNr());
     HerlaadMetSelectie();
 }
+
+void TfrmRsvOvRes::btnSettingsClick()
+{
+    if (!vensters_)
+        return;
+    const TimerPauze pauze(*this);
+    vensters_->Instellingen(this);
+    // Row height and cursors may have changed.
+    HerlaadMetSelectie();
+}

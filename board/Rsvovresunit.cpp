@@ -72,8 +72,8 @@ void TfrmRsvOvRes::MaakWidgets()
     tmrUpdate->setObjectName(QStringLiteral("tmrUpdate"));
     tmrUpdate->setInterval(3000);
 
-    // Their forms and modes are not on the board yet: disabled rather than doing nothing.
-    const std::initializer_list<QWidget*> nogNiet = {onder_.btnOverzicht, onder_.btnSettings};
+    // Its form is not on the board yet: disabled rather than doing nothing.
+    const std::initializer_list<QWidget*> nogNiet = {onder_.btnOverzicht};
     for (QWidget* knop : nogNiet)
         knop->setEnabled(false);
 }
@@ -94,6 +94,7 @@ void TfrmRsvOvRes::Verbind()
     connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
     ConnectGuarded(boven_.btnSelRes, &QPushButton::clicked, this, [this] { btnSelResClick(); });
     ConnectGuarded(boven_.btnZoeken, &QPushButton::clicked, this, [this] { btnZoekenClick(); });
+    ConnectGuarded(onder_.btnSettings, &QPushButton::clicked, this, [this] { btnSettingsClick(); });
     ConnectGuarded(jrnrdlgRes, &JaarNrDialog::OnChangeJaar, this,
                    [this](int jaar) { jrnrdlgRes->SetMaxAantal(brlib::GetReserveringCount(jaar)); });
     connect(gridKnoppen_.btnLegenda, &QToolButton::clicked, this, &TfrmRsvOvRes::ToonLegenda);

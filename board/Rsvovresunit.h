@@ -128,6 +128,7 @@ private:
     void dgGridMouseDown(QPoint plek);
     void btnSelResClick();
     void btnZoekenClick();
+    void btnSettingsClick();
 
     bord::BordToestand toestand_;
     bord::BordGeometrie geometrie_;

@@ -1,6 +1,8 @@
 #include "frame/BordVenstersFrame.h"
 
 #include "frame/DialogFuncties.h"
+#include "host/ui/ModalShow.h"
+#include "masterdata/Rsvsettingsunit.h"
 
 namespace {
 
@@ -17,6 +19,11 @@ public:
     bool ZoekReservering(QWidget* owner, JaarNr& reservering) const override
     {
         return RsvDlgZoekReservering(owner, reservering);
+    }
+    void Instellingen(QWidget* owner) const override
+    {
+        TfrmRsvSettings form(owner, false);
+        ShowModal(form);
     }
 };
 

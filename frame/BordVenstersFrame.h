@@ -1,6 +1,6 @@
 #pragma once
 // The frame's side of bord::BordVensters: the board's details, check-in and
-// overview open through the module's dialog functions. Every board the frame creates
+// overview open through the module's dialog functions, the settings directly. Every board the frame creates
 // gets it.
 
 #include "board/BordVensters.h"

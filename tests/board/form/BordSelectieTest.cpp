@@ -27,6 +27,7 @@ protected:
             EXPECT_TRUE(inCheck.IsLeeg());
         }
         bool ZoekReservering(QWidget*, JaarNr&) const override { return false; }
+        void Instellingen(QWidget*) const override {}
         int resultaat = bord::drGesloten;
         mutable std::vector<JaarNr> gegevens;
         mutable std::vector<JaarNr> inChecks;
