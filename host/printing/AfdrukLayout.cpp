@@ -30,7 +30,12 @@ std::optional<std::vector<TabStop>> LeesTabs(const QString& rest)
 
 class Ontleder {
 public:
-    explicit Ontleder(const QString& tekst) : regels_(tekst.split(u'\n')) {}
+    explicit Ontleder(const QString& tekst) : regels_(tekst.split(u'\n'))
+    {
+        // The end of the last line is no empty line of its own.
+        if (!regels_.isEmpty() && regels_.back().isEmpty())
+            regels_.removeLast();
+    }
 
     std::optional<AfdrukLayout> Ontleed(QString& fout)
     {
