@@ -3,11 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "host/printing/EmailReservering.h"
 #include "host/printing/PrintEnkele.h"
 #include "host/ui/GridUitvoer.h"
+#include "host/ui/ModalShow.h"
+#include "reservation/Rsvresgegunit.h"
 #include "tests/reports/DocumentTest.h"
 
 namespace {
@@ -108,6 +111,28 @@ TEST_F(DocumentUitvoerTest, TheDesktopMailProgramGetsTheDocumentAsAnAttachment)
     EXPECT_TRUE(Lees(argumenten[4]).startsWith("%PDF"));
     EXPECT_TRUE(berichten_.Laatste().tekst.contains(QStringLiteral("staat klaar in uw e-mailprogramma")));
     EXPECT_FALSE(QFile::exists(thuis_.path() + QStringLiteral("/Documents/Reservering 26-00001.eml")));
+}
+
+TEST_F(DocumentUitvoerTest, TheDetailsFormPrintsAndMailsItsReservation)
+{
+    const JaarNr res = MetProducten();
+    QTemporaryDir uitvoer;
+    const GridUitvoerScope scope(uitvoer.path());
+    TfrmRsvResGeg dlg(nullptr, nullptr, false);
+    dlg.ZetReservering(res);
+    const ModalResponderScope modaal([&](TForm& form) {
+        form.show();
+        EXPECT_TRUE(dlg.btnAfdrukken->isVisible() && dlg.btnAfdrukken->isEnabled());
+        dlg.btnAfdrukken->click();
+        dlg.btnEmail->click();
+        EXPECT_TRUE(dlg.btnAfdrukken->isEnabled() && dlg.btnEmail->isEnabled());
+        return mrCancel;
+    });
+    ShowModal(dlg);
+    EXPECT_TRUE(Lees(uitvoer.filePath(QStringLiteral("rsv 26-00001.pdf"))).startsWith("%PDF"));
+    EXPECT_TRUE(QFile::exists(thuis_.path() + QStringLiteral("/Documents/Reservering 26-00001.eml")));
+    ASSERT_EQ(berichten_.Gezien().size(), 1u) << "only where the mail went";
+    EXPECT_EQ(berichten_.Laatste().titel, QStringLiteral("E-mail"));
 }
 
 }  // namespace
