@@ -77,7 +77,8 @@ bool Instellingen::Schrijf() const
 KassaServer KassaServer::Lees()
 {
     const MachineSettings s(kKassaSectie);
-    return {s.ReadString(QStringLiteral("Hostnaam"), QString()), s.ReadInteger(QStringLiteral("Poort"), Tillra::TlrSettings::kStandaardPoort)};
+    return {s.ReadString(QStringLiteral("Hostnaam"), QString()),
+            s.ReadInteger(QStringLiteral("Poort"), Tillra::TlrSettings::kStandaardPoort)};
 }
 
 bool KassaServer::Schrijf() const

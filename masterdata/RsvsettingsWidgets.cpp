@@ -15,20 +15,14 @@
 #include <QVBoxLayout>
 
 #include "masterdata/Rsvsettingsunit.h"
+#include "reservation/Benoemd.h"
 #include "masterdata/StamWidgets.h"
 
 namespace {
 
-template <class W>
-W* Benoem(W* w, const char* naam)
-{
-    w->setObjectName(QString::fromLatin1(naam));
-    return w;
-}
-
 QToolButton* Stapknop(QWidget* ouder, const char* naam, const QString& tekst)
 {
-    auto* knop = Benoem(new QToolButton(ouder), naam);
+    auto* knop = Benoemd<QToolButton>(ouder, naam);
     knop->setText(tekst);
     return knop;
 }
@@ -50,10 +44,10 @@ QWidget* CursorBlok(QWidget* ouder, QCheckBox* keuze, QRadioButton* een, QRadioB
 
 void TfrmRsvSettings::MaakControls()
 {
-    pgMain = Benoem(new QTabWidget(this), "pgMain");
-    tbAlgemeen = Benoem(MaakAlgemeen(), "tbAlgemeen");
-    tbKassaServer = Benoem(MaakKassaServer(), "tbKassaServer");
-    tbInterface = Benoem(MaakInterface(), "tbInterface");
+    pgMain = Benoemd<QTabWidget>(this, "pgMain");
+    tbAlgemeen = MaakAlgemeen();
+    tbKassaServer = MaakKassaServer();
+    tbInterface = MaakInterface();
     pgMain->addTab(tbAlgemeen, QStringLiteral("Algemeen"));
     if (!geenKassaServer_)
         pgMain->addTab(tbKassaServer, QStringLiteral("Kassa server"));
@@ -68,23 +62,23 @@ void TfrmRsvSettings::MaakControls()
 
 QWidget* TfrmRsvSettings::MaakAlgemeen()
 {
-    auto* pagina = new QWidget(this);
-    edtRijHoogte = Benoem(new QSpinBox(pagina), "edtRijHoogte");
+    auto* pagina = Benoemd<QWidget>(this, "tbAlgemeen");
+    edtRijHoogte = Benoemd<QSpinBox>(pagina, "edtRijHoogte");
     edtRijHoogte->setRange(rsvsettings::kRijHoogteMin, rsvsettings::kRijHoogteMax);
     edtRijHoogte->setButtonSymbols(QAbstractSpinBox::NoButtons);
     btnRijHoogtePlus = Stapknop(pagina, "btnRijHoogtePlus", QStringLiteral("+"));
     btnRijHoogteMin = Stapknop(pagina, "btnRijHoogteMin", QStringLiteral("-"));
-    chkbxCursorHor = Benoem(new QCheckBox(QStringLiteral("Cursor kamer (horizontaal):"), pagina), "chkbxCursorHor");
-    rdbtnHor1 = Benoem(new QRadioButton(QStringLiteral("Volledige rij"), pagina), "rdbtnHor1");
-    rdbtnHor2 = Benoem(new QRadioButton(QStringLiteral("Alleen kamer"), pagina), "rdbtnHor2");
-    chkbxCursorVert = Benoem(new QCheckBox(QStringLiteral("Cursor datum (verticaal):"), pagina), "chkbxCursorVert");
-    rdbtnVert1 = Benoem(new QRadioButton(QStringLiteral("Volledige kolom"), pagina), "rdbtnVert1");
-    rdbtnVert2 = Benoem(new QRadioButton(QStringLiteral("Alleen datum"), pagina), "rdbtnVert2");
-    chkbxDebOvernemen = Benoem(
-        new QCheckBox(QStringLiteral("Debiteurgegevens automatisch overnemen bij inchecken"), pagina), "chkbxDebOvernemen");
-    chkbxAutoProdReg = Benoem(
-        new QCheckBox(QStringLiteral("Automatisch producten registeren bij eerste incheck van reservering"), pagina),
-        "chkbxAutoProdReg");
+    chkbxCursorHor = Benoemd<QCheckBox>(pagina, "chkbxCursorHor", QStringLiteral("Cursor kamer (horizontaal):"));
+    rdbtnHor1 = Benoemd<QRadioButton>(pagina, "rdbtnHor1", QStringLiteral("Volledige rij"));
+    rdbtnHor2 = Benoemd<QRadioButton>(pagina, "rdbtnHor2", QStringLiteral("Alleen kamer"));
+    chkbxCursorVert = Benoemd<QCheckBox>(pagina, "chkbxCursorVert", QStringLiteral("Cursor datum (verticaal):"));
+    rdbtnVert1 = Benoemd<QRadioButton>(pagina, "rdbtnVert1", QStringLiteral("Volledige kolom"));
+    rdbtnVert2 = Benoemd<QRadioButton>(pagina, "rdbtnVert2", QStringLiteral("Alleen datum"));
+    chkbxDebOvernemen = Benoemd<QCheckBox>(pagina, "chkbxDebOvernemen",
+                                           QStringLiteral("Debiteurgegevens automatisch overnemen bij inchecken"));
+    chkbxAutoProdReg =
+        Benoemd<QCheckBox>(pagina, "chkbxAutoProdReg",
+                           QStringLiteral("Automatisch producten registeren bij eerste incheck van reservering"));
 
     auto* hoogte = new QHBoxLayout;
     hoogte->addWidget(new QLabel(QStringLiteral("Rijhoogte:"), pagina));
@@ -98,12 +92,12 @@ QWidget* TfrmRsvSettings::MaakAlgemeen()
     cursors->addStretch(1);
 
     auto* groep = new QGroupBox(QStringLiteral("Meerdere kamers"), pagina);
-    chkbxGeenGroep = Benoem(new QCheckBox(QStringLiteral("Meerdere kamers per reservering mogelijk"), groep),
-                            "chkbxGeenGroep");
-    chkbxWelGroep = Benoem(
-        new QCheckBox(QStringLiteral("Groep van reserveringen maken (1 kamer per reservering)"), groep), "chkbxWelGroep");
-    rdbtnDefGeenGroep = Benoem(new QRadioButton(QStringLiteral("Als standaard instellen"), groep), "rdbtnDefGeenGroep");
-    rdbtnDefWelGroep = Benoem(new QRadioButton(QStringLiteral("Als standaard instellen"), groep), "rdbtnDefWelGroep");
+    chkbxGeenGroep =
+        Benoemd<QCheckBox>(groep, "chkbxGeenGroep", QStringLiteral("Meerdere kamers per reservering mogelijk"));
+    chkbxWelGroep = Benoemd<QCheckBox>(groep, "chkbxWelGroep",
+                                       QStringLiteral("Groep van reserveringen maken (1 kamer per reservering)"));
+    rdbtnDefGeenGroep = Benoemd<QRadioButton>(groep, "rdbtnDefGeenGroep", QStringLiteral("Als standaard instellen"));
+    rdbtnDefWelGroep = Benoemd<QRadioButton>(groep, "rdbtnDefWelGroep", QStringLiteral("Als standaard instellen"));
     // Both may be off for a moment (an option turned off); the rules set them.
     rdbtnDefGeenGroep->setAutoExclusive(false);
     rdbtnDefWelGroep->setAutoExclusive(false);
@@ -125,8 +119,8 @@ QWidget* TfrmRsvSettings::MaakAlgemeen()
 
 QWidget* TfrmRsvSettings::MaakKassaServer()
 {
-    auto* pagina = new QWidget(this);
-    edtHost = Benoem(new QLineEdit(pagina), "edtHost");
+    auto* pagina = Benoemd<QWidget>(this, "tbKassaServer");
+    edtHost = Benoemd<QLineEdit>(pagina, "edtHost");
     edtPoort = MaakGetalVeld(pagina, QStringLiteral("edtPoort"), 6);
     auto* velden = new QFormLayout;
     velden->addRow(QStringLiteral("Server adres:"), edtHost);
@@ -144,10 +138,9 @@ QWidget* TfrmRsvSettings::MaakKassaServer()
 
 QWidget* TfrmRsvSettings::MaakInterface()
 {
-    auto* pagina = new QWidget(this);
-    chkbxRelatieKaartVelden = Benoem(
-        new QCheckBox(QStringLiteral("Relatiegegevens identiek aan relatiekaart-velden"), pagina),
-        "chkbxRelatieKaartVelden");
+    auto* pagina = Benoemd<QWidget>(this, "tbInterface");
+    chkbxRelatieKaartVelden = Benoemd<QCheckBox>(pagina, "chkbxRelatieKaartVelden",
+                                                 QStringLiteral("Relatiegegevens identiek aan relatiekaart-velden"));
     auto* l = new QVBoxLayout(pagina);
     l->addWidget(chkbxRelatieKaartVelden);
     l->addStretch(1);

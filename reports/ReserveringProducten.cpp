@@ -20,9 +20,9 @@ std::vector<Tillra::t_BonRegel> AfgerekendeRegels(const JaarNr& registratie)
     if (!reg)
         return regels;
     for (const Tillra::Boeking& boeking : reg->GetBoekingLst()) {
-        Tillra::MutatieCursorRandom cursor(boeking.nummer);
-        if (const Tillra::SAKassaMutatie* bon =
-                cursor.At(boeking.sleutel, Tillra::MutatieCursorRandom::LEES_KOP, Tillra::MutatieCursorRandom::LEES_REGELS))
+        using Cursor = Tillra::MutatieCursorRandom;
+        Cursor cursor(boeking.nummer);
+        if (const Tillra::SAKassaMutatie* bon = cursor.At(boeking.sleutel, Cursor::LEES_KOP, Cursor::LEES_REGELS))
             VoegToe(regels, bon->getBonRegels());
     }
     return regels;

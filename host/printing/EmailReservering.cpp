@@ -76,7 +76,8 @@ bool EmailReservering(const JaarNr& nummer)
                                        naam + QStringLiteral(".pdf"), bijlage.readAll()};
     const std::optional<QString> eml = AlsEml(bericht, naam + QStringLiteral(".eml"));
     if (!eml) {
-        ErrorMsg(QStringLiteral("Het e-mailbericht kan niet opgeslagen worden. Controleer of de schijf vol is."), kTitel);
+        ErrorMsg(QStringLiteral("Het e-mailbericht kan niet opgeslagen worden. Controleer of de schijf vol is."),
+                 kTitel);
         return false;
     }
     InfoMsg(QStringLiteral("Er is geen e-mailprogramma gevonden. Het bericht met ") + onderwerp.toLower() +

@@ -57,7 +57,8 @@ TEST_F(DocumentUitvoerTest, TheShippedLayoutRepeatsTheProductLinesAndListsEveryR
     const auto regels = Printing::VulEnkele(QStringLiteral("rsv"), res);
     ASSERT_TRUE(regels.has_value()) << berichten_.Laatste().tekst.toStdString();
     const QString tekst = Printing::GevuldeTekst(*regels);
-    EXPECT_TRUE(tekst.startsWith(QStringLiteral("Reservering 26/00001\nRegistratiedatum:\t18-02-2026\n"))) << tekst.toStdString();
+    EXPECT_TRUE(tekst.startsWith(QStringLiteral("Reservering 26/00001\nRegistratiedatum:\t18-02-2026\n")))
+        << tekst.toStdString();
     EXPECT_TRUE(tekst.contains(QStringLiteral("10-03-2026\n10-03-2026\t13-03-2026\n13-03-2026\t12\n14\tSTD\nWKND\t"
                                               "1.234,50\n80,00\t3.703,50\n240,00\t2\n")));
     EXPECT_TRUE(tekst.contains(QStringLiteral("\n2\tOntbijt\t\t15,00\t30,00\n1\tGlas wijn\t\t6,50\t6,50\n")));
@@ -85,7 +86,8 @@ TEST_F(DocumentUitvoerTest, WithoutAMailProgramTheMessageIsSavedAsAnEmlFile)
     const QString eml = thuis_.path() + QStringLiteral("/Documents/Reservering 26-00001.eml");
     ASSERT_EQ(berichten_.Gezien().size(), 1u);
     EXPECT_EQ(berichten_.Laatste().kind, MsgKind::Info);
-    EXPECT_TRUE(berichten_.Laatste().tekst.contains(QDir::toNativeSeparators(eml))) << berichten_.Laatste().tekst.toStdString();
+    EXPECT_TRUE(berichten_.Laatste().tekst.contains(QDir::toNativeSeparators(eml)))
+        << berichten_.Laatste().tekst.toStdString();
     const QByteArray bericht = Lees(eml);
     EXPECT_TRUE(bericht.contains("Subject: Reservering 26/00001\r\n"));
     EXPECT_TRUE(bericht.contains("Content-Disposition: attachment; filename=\"Reservering 26-00001.pdf\"\r\n"));
@@ -105,7 +107,8 @@ TEST_F(DocumentUitvoerTest, TheDesktopMailProgramGetsTheDocumentAsAnAttachment)
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     EXPECT_TRUE(EmailReservering(res));
-    const QStringList argumenten = QString::fromUtf8(Lees(thuis_.path() + QStringLiteral("/bin/argumenten"))).split(u'\n');
+    const QStringList argumenten =
+        QString::fromUtf8(Lees(thuis_.path() + QStringLiteral("/bin/argumenten"))).split(u'\n');
     ASSERT_GE(argumenten.size(), 5);
     EXPECT_EQ(argumenten.mid(1, 3), QStringList({"--subject", "Reservering 26/00001", "--attach"}));
     EXPECT_TRUE(Lees(argumenten[4]).startsWith("%PDF"));
