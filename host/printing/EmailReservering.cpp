@@ -42,9 +42,16 @@ bool NaarMailProgramma(const QString& onderwerp, const QString& pdf)
            (proces->exitStatus() == QProcess::NormalExit && proces->exitCode() == 0);
 }
 
-std::optional<QString> AlsEml(const Printing::MailBericht& bericht, const QString& bestandsNaam)
+// The message with the PDF `pdf` attached, saved in the documents folder as "<naam>.eml".
+std::optional<QString> AlsEml(const QString& onderwerp, const QString& naam, const QString& pdf)
 {
-    const QString pad = Map(QStandardPaths::DocumentsLocation, QString()) + u'/' + bestandsNaam;
+    QFile bijlage(pdf);
+    if (!bijlage.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const Printing::MailBericht bericht{
+        onderwerp, QStringLiteral("Bijgaand treft u de gegevens van ") + onderwerp.toLower() + QStringLiteral(".\n"),
+        naam + QStringLiteral(".pdf"), bijlage.readAll()};
+    const QString pad = Map(QStandardPaths::DocumentsLocation, QString()) + u'/' + naam + QStringLiteral(".eml");
     QSaveFile f(pad);
     if (f.open(QIODevice::WriteOnly) && f.write(Printing::MaakEml(bericht, QDateTime::currentDateTime())) >= 0 &&
         f.commit())
@@ -68,13 +75,7 @@ bool EmailReservering(const JaarNr& nummer)
                 kTitel);
         return true;
     }
-    QFile bijlage(pdf);
-    bijlage.open(QIODevice::ReadOnly);
-    const Printing::MailBericht bericht{onderwerp,
-                                       QStringLiteral("Bijgaand treft u de gegevens van ") + onderwerp.toLower() +
-                                           QStringLiteral(".\n"),
-                                       naam + QStringLiteral(".pdf"), bijlage.readAll()};
-    const std::optional<QString> eml = AlsEml(bericht, naam + QStringLiteral(".eml"));
+    const std::optional<QString> eml = AlsEml(onderwerp, naam, pdf);
     if (!eml) {
         ErrorMsg(QStringLiteral("Het e-mailbericht kan niet opgeslagen worden. Controleer of de schijf vol is."),
                  kTitel);
