@@ -1,8 +1,8 @@
 #pragma once
 // The forms the board opens that are not its own: the details of a stored
-// reservation, the check-in list, the reservation overview and the settings. Whoever creates a board (the frame) hands
-// it an implementation, so that the board needs neither those forms nor the
-// frame that knows them. Without one the board only selects.
+// reservation, the check-in list, the reservation overview and the settings.
+// Whoever creates a board (the frame) hands it an implementation, so that the
+// board needs neither those forms nor the frame that knows them. Without one the board only selects.
 
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"

@@ -9,6 +9,7 @@
 // object and shows its codes answers "[code]", so a layout can be checked
 // without data.
 
+#include <utility>
 #include <vector>
 #include <QString>
 #include <QStringList>
