@@ -2,7 +2,8 @@
 // The forms the board opens that are not its own: the details of a stored
 // reservation, the check-in list, the reservation overview and the settings.
 // Whoever creates a board (the frame) hands it an implementation, so that the
-// board needs neither those forms nor the frame that knows them. Without one the board only selects.
+// board needs neither those forms nor the frame that knows them. Without one
+// the board only selects.
 
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
