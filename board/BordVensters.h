@@ -1,8 +1,9 @@
 #pragma once
 // The forms the board opens that are not its own: the details of a stored
-// reservation, the check-in list, the reservation overview and the reports. Whoever creates a board (the frame) hands
-// it an implementation, so that the board needs neither those forms nor the
-// frame that knows them. Without one the board only selects.
+// reservation, the check-in list, the reservation overview, the reports and
+// the settings. Whoever creates a board (the frame) hands it an implementation,
+// so that the board needs neither those forms nor the frame that knows them.
+// Without one the board only selects.
 
 #include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
@@ -27,6 +28,8 @@ public:
     virtual bool ZoekReservering(QWidget* owner, JaarNr& reservering) const = 0;
     // The daily reports (cleaning list, meals, guests present), modal over `owner`.
     virtual void Rapportage(QWidget* owner) const = 0;
+    // The settings dialog, modal over `owner`; the board reads its settings again afterwards.
+    virtual void Instellingen(QWidget* owner) const = 0;
 };
 
 }  // namespace bord

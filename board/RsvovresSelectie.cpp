@@ -191,3 +191,13 @@ void TfrmRsvOvRes::btnOverzichtClick()
     vensters_->Rapportage(this);
     HerlaadMetSelectie();
 }
+
+void TfrmRsvOvRes::btnSettingsClick()
+{
+    if (!vensters_)
+        return;
+    const TimerPauze pauze(*this);
+    vensters_->Instellingen(this);
+    // Row height and cursors may have changed.
+    HerlaadMetSelectie();
+}

@@ -71,11 +71,6 @@ void TfrmRsvOvRes::MaakWidgets()
     tmrUpdate = new QTimer(this);
     tmrUpdate->setObjectName(QStringLiteral("tmrUpdate"));
     tmrUpdate->setInterval(3000);
-
-    // Their forms and modes are not on the board yet: disabled rather than doing nothing.
-    const std::initializer_list<QWidget*> nogNiet = {onder_.btnSettings};
-    for (QWidget* knop : nogNiet)
-        knop->setEnabled(false);
 }
 
 void TfrmRsvOvRes::Verbind()
@@ -95,6 +90,7 @@ void TfrmRsvOvRes::Verbind()
     ConnectGuarded(boven_.btnSelRes, &QPushButton::clicked, this, [this] { btnSelResClick(); });
     ConnectGuarded(boven_.btnZoeken, &QPushButton::clicked, this, [this] { btnZoekenClick(); });
     ConnectGuarded(onder_.btnOverzicht, &QPushButton::clicked, this, [this] { btnOverzichtClick(); });
+    ConnectGuarded(onder_.btnSettings, &QPushButton::clicked, this, [this] { btnSettingsClick(); });
     ConnectGuarded(jrnrdlgRes, &JaarNrDialog::OnChangeJaar, this,
                    [this](int jaar) { jrnrdlgRes->SetMaxAantal(brlib::GetReserveringCount(jaar)); });
     connect(gridKnoppen_.btnLegenda, &QToolButton::clicked, this, &TfrmRsvOvRes::ToonLegenda);

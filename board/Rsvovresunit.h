@@ -129,6 +129,7 @@ private:
     void btnSelResClick();
     void btnZoekenClick();
     void btnOverzichtClick();
+    void btnSettingsClick();
 
     bord::BordToestand toestand_;
     bord::BordGeometrie geometrie_;

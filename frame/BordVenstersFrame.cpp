@@ -2,6 +2,7 @@
 
 #include "frame/DialogFuncties.h"
 #include "host/ui/ModalShow.h"
+#include "masterdata/Rsvsettingsunit.h"
 #include "reports/Rsvovrapportunit.h"
 
 namespace {
@@ -23,6 +24,11 @@ public:
     void Rapportage(QWidget* owner) const override
     {
         TfrmRsvOvRapport form(owner, nullptr);
+        ShowModal(form);
+    }
+    void Instellingen(QWidget* owner) const override
+    {
+        TfrmRsvSettings form(owner, false);
         ShowModal(form);
     }
 };

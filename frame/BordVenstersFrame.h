@@ -1,7 +1,7 @@
 #pragma once
 // The frame's side of bord::BordVensters: the board's details, check-in and
-// overview open through the module's dialog functions, the reports directly.
-// Every board the frame creates gets it.
+// overview open through the module's dialog functions, the reports and the
+// settings directly. Every board the frame creates gets it.
 
 #include "board/BordVensters.h"
 

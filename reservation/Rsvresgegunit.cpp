@@ -14,6 +14,7 @@
 #include "host/tillra/TlrSettings.h"
 #include "host/ui/BrlKeyPad.h"
 #include "host/ui/GridCel.h"
+#include "host/ui/HandlerGuard.h"
 #include "host/ui/Messages.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
@@ -39,9 +40,6 @@ TfrmRsvResGeg::TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool 
     SluitBijModaalResultaat();
     BouwResGegControls(*this);
     relatie_ = new RelatiePagina({gvGrid, pnlVoorReg, btnVoorReg, btnSelRel, flblRelNr}, gegevens_, voorRegs_, titel_);
-    // Printing and e-mailing a reservation come with the documents.
-    btnAfdrukken->setEnabled(false);
-    btnEmail->setEnabled(false);
     Verbind();
     setMinimumWidth(636);
     resize(696, 572);
@@ -55,6 +53,8 @@ void TfrmRsvResGeg::Verbind()
     connect(btnInCheck, &QPushButton::clicked, this, [this] { SetModalResult(3); });
     connect(btnResAnnu, &QPushButton::clicked, this, &TfrmRsvResGeg::btnResAnnuClick);
     connect(btnDelUitGroep, &QPushButton::clicked, this, &TfrmRsvResGeg::btnDelUitGroepClick);
+    ConnectGuarded(btnAfdrukken, &QPushButton::clicked, this, [this] { btnAfdrukkenClick(); });
+    ConnectGuarded(btnEmail, &QPushButton::clicked, this, [this] { btnEmailClick(); });
     connect(btnMinEindDat, &QPushButton::clicked, this, [this] { dtpckEindDatum->setDate(dtpckEindDatum->date().addDays(-1)); });
     connect(btnPlusEindDat, &QPushButton::clicked, this, [this] { dtpckEindDatum->setDate(dtpckEindDatum->date().addDays(1)); });
     connect(pgMain, &QTabWidget::currentChanged, this, &TfrmRsvResGeg::pgMainChange);

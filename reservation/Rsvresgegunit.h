@@ -119,6 +119,9 @@ private:
     // Cancel and group removal (RsvresgegAnnuleren.cpp).
     void btnResAnnuClick();
     void btnDelUitGroepClick();
+    // The reservation's document (RsvresgegDocument.cpp).
+    void btnAfdrukkenClick();
+    void btnEmailClick();
 
     const QString titel_;
     JaarNr reservering_;

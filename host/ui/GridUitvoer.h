@@ -1,7 +1,7 @@
 #pragma once
 // While a GridUitvoerScope lives, TGridView::Print and Export ask nothing:
-// they write "<map>/<layout name>.pdf" and "<map>/<layout name>.csv". Tests and
-// unattended runs use it; there is no printer or file dialog to answer.
+// they write "<map>/<layout name>.pdf" and "<map>/<layout name>.csv"; the
+// same holds for Printing::PrintEnkele. Tests and unattended runs use it; there is no printer or file dialog to answer.
 
 #include <QString>
 

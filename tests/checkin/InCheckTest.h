@@ -23,6 +23,7 @@
 #include "store/WinRsvResHfd.h"
 #include "store/WinRsvResRgl.h"
 #include "tests/host/tillra/TillraTestHulp.h"
+#include "tests/support/ProductBouwer.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempAdmin.h"
 
@@ -64,19 +65,7 @@ protected:
         std::vector<Tillra::t_BonRegel> regels;
         Tillra::VoegProductToe(regels, 0, artikelen, kOntbijt, EncodeDate(2026, 3, 10));
         regels[0].aantal = 2;
-        brlib::RsvActie actie;
-        ASSERT_TRUE(actie.Locked());
-        ReserveringSchrijver schrijver;
-        schrijver.WijzigKop(res, [&](WIN_rsv_res_hfd& kop) {
-            int32_t eerste = kop.eersteProduct;
-            int32_t laatste = kop.laatsteProduct;
-            auto bestanden = Tillra::BonRegelBestanden::Reservering(false);
-            Tillra::OpslaanBonRegels(regels, res.jaar, res.nr, eerste, laatste, bestanden);
-            kop.eersteProduct = eerste;
-            kop.laatsteProduct = laatste;
-            kop.productStatus = 1;
-        });
-        actie.Commit();
+        ::BoekProducten(res, regels);
     }
 
     // The list as the form holds it, read afresh.

@@ -28,6 +28,7 @@ protected:
         }
         bool ZoekReservering(QWidget*, JaarNr&) const override { return false; }
         void Rapportage(QWidget* owner) const override { rapportages.push_back(owner); }
+        void Instellingen(QWidget*) const override {}
         int resultaat = bord::drGesloten;
         mutable std::vector<JaarNr> gegevens;
         mutable std::vector<JaarNr> inChecks;
