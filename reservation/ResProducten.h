@@ -28,7 +28,7 @@ struct ProductenStand {
 // The product lines stored with the reservation.
 std::vector<Tillra::t_BonRegel> ProductenInlezen(const brlib::RsvReservering& res);
 
-// The lines to show. Registered: per settled bill a heading "MUTATIE jj-nnnnnn"
+// The lines to show. Registered: per settled bill a heading "MUTATIE jj/nnnnnn"
 // and its lines (read-only), then the open bill, after a heading "NOG AF TE
 // REKENEN" when there were settled lines. Needs the check-ins read.
 ProductenStand LeesProducten(const brlib::RsvReservering& res);
