@@ -108,13 +108,13 @@ bool TfrmRsvResGeg::LeesOpgeslagen()
     ProductenStand producten;
     try {
         opgeslagen_ = LeesOpgeslagenRes(reservering_);
+        gegevens_ = GegevensVan(opgeslagen_.res);
         producten = LeesProducten(opgeslagen_.res);
     } catch (const EBrRuntime& fout) {
         ErrorMsg(fout.Message(), titel_);
         return false;
     }
     const brlib::RsvReservering& res = opgeslagen_.res;
-    gegevens_ = GegevensVan(res);
     producten_->Laad(producten);
     voorRegs_ = opgeslagen_.voorRegs;
     totaalBedrag_ = res.totaalBedrag;
