@@ -8,7 +8,6 @@
 
 #include "checkin/InCheckOpslag.h"
 #include "checkin/ProductBestelling.h"
-#include "host/base/MachineSettings.h"
 #include "host/tillra/KSCommunicatie.h"
 #include "host/tillra/KassaBon.h"
 #include "reservation/ResProducten.h"
@@ -22,10 +21,7 @@ protected:
     void SetUp() override
     {
         ProductTest::SetUp();
-        MachineSettings instellingen(QStringLiteral("KassaServer"));
-        instellingen.WriteString(QStringLiteral("Hostnaam"), QStringLiteral("127.0.0.1"));
-        instellingen.WriteInteger(QStringLiteral("Poort"), server_.Poort());
-        Tillra::g_KSCommunicatie.reset();
+        server_.ZetAlsKassaServer();
         res_ = Boek(Producten({{kOntbijt, 2}}));
         brlib::RsvReservering res = Lees(res_);
         brlib::stPersoon gast;
