@@ -227,7 +227,14 @@ void TfrmRsvResGeg::FormClose(TCloseAction& action)
     THostedForm::FormClose(action);
 }
 
-void TfrmRsvResGeg::reject() { btnAnnulerenClick(); }
+void TfrmRsvResGeg::reject()
+{
+    // Escape while a product line is being edited leaves only that edit.
+    if (pnlArtEdit->isVisible())
+        btnEditAnnuleren->click();
+    else
+        btnAnnulerenClick();
+}
 
 bool VraagResGegevens(QWidget* owner, bool standAlone, ResGegevens& gegevens, double totaalBedrag)
 {

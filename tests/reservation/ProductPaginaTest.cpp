@@ -3,6 +3,9 @@
 
 #include "tests/reservation/ProductTest.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 #include "host/tillra/BonRegelOpslag.h"
 #include "reservation/ResAnnulering.h"
 #include "reservation/ResProducten.h"
@@ -54,8 +57,10 @@ TEST_F(ProductPagina_, TheEditPanelChangesQuantityPriceAndDiscountOfTheCurrentLi
         EXPECT_EQ(d.edtArtAantal->text(), "2");
         for (QWidget* uit : std::initializer_list<QWidget*>{d.gvArt, d.pnlArtKnoppen, d.btnOk, d.btnAnnuleren})
             EXPECT_FALSE(uit->isEnabled()) << uit->objectName().toStdString();
-        d.btnEditAnnuleren->click();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&d, &escape);  // leaves the edit, not the form
         EXPECT_FALSE(d.pnlArtEdit->isVisible());
+        EXPECT_EQ(d.ModalResult(), mrNone);
         EXPECT_TRUE(d.btnOk->isEnabled());
         EXPECT_EQ(Cel(d, "aantal", 1), "2");
 
