@@ -59,6 +59,7 @@ void ProductPagina::LaadNieuw()
     alleenLezen_ = 0;
     registratie_ = JaarNr();
     kanBewerken_ = true;
+    volledig_ = true;
     f_.pnlNietEditInfo->hide();
     f_.pnlArtKnoppen->Laad();
     VulGrid();
@@ -69,7 +70,8 @@ void ProductPagina::Laad(const ProductenStand& stand)
     regels_ = stand.regels;
     alleenLezen_ = stand.alleenLezen;
     registratie_ = stand.registratie;
-    kanBewerken_ = !stand.BijKassa() || (!stand.uitgecheckt && stand.kassaFout.isEmpty());
+    volledig_ = stand.kassaFout.isEmpty();
+    kanBewerken_ = volledig_ && !(stand.BijKassa() && stand.uitgecheckt);
     f_.pnlNietEditInfo->setVisible(stand.BijKassa());
     if (stand.BijKassa()) {
         const QString info = KassaInfo(stand);

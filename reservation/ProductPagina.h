@@ -31,6 +31,8 @@ public:
     // the till's open bill could not be read (it would be corrected blind).
     bool KanBewerken() const { return kanBewerken_; }
     bool Bewerkbaar() const { return bewerkbaar_; }
+    // False when the till's open bill could not be read: the page lacks it.
+    bool Volledig() const { return volledig_; }
     // The till registration holding the products; JaarNr(0, 0) when stored only.
     const JaarNr& Registratie() const { return registratie_; }
     int AlleenLezen() const { return alleenLezen_; }
@@ -59,6 +61,7 @@ private:
     int alleenLezen_ = 0;
     JaarNr registratie_;
     bool kanBewerken_ = true;
+    bool volledig_ = true;
     bool bewerkbaar_ = false;
     Invoer invoer_ = Invoer::Aantal;
 };

@@ -40,6 +40,13 @@ bool PersonenGewijzigd(ReserveringSchrijver& schrijver, const ResWijziging& w)
     return false;
 }
 
+void SchrijfProducten(ReserveringSchrijver& schrijver, WIN_rsv_res_hfd& kop, const ResWijziging& w)
+{
+    schrijver.SchrijfProducten(kop, w.sleutel, w.gegevens.producten);
+    if (!w.productenBijKassa)
+        kop.productStatus = w.gegevens.producten.empty() ? 0 : 1;
+}
+
 void SchrijfKop(ReserveringSchrijver& schrijver, const ResWijziging& w, bool eindGewijzigd)
 {
     schrijver.WijzigKop(w.sleutel, [&](WIN_rsv_res_hfd& kop) {
@@ -48,9 +55,8 @@ void SchrijfKop(ReserveringSchrijver& schrijver, const ResWijziging& w, bool ein
             kop.totaalBedrag = w.totaalBedrag;
         }
         schrijver.SchrijfTeksten(kop, w.gegevens, w.sleutel);
-        schrijver.SchrijfProducten(kop, w.sleutel, w.gegevens.producten);
-        if (!w.productenBijKassa)
-            kop.productStatus = w.gegevens.producten.empty() ? 0 : 1;
+        if (w.productenOpslaan)
+            SchrijfProducten(schrijver, kop, w);
         kop.relatieNr = w.gegevens.relatieNr;
         kop.relatieNr2 = w.gegevens.relatieNr2;
         kop.soort = w.gegevens.vlaggen[0];

@@ -22,6 +22,8 @@ struct ResWijziging {
     TDateTime eind = 0;                    // the reservation's end date as now asked
     double totaalBedrag = 0;               // the total for that end date
     bool productenBijKassa = false;        // the products are registered at a till: their state stays
+    bool productenOpslaan = true;          // false: the form could not read them all (the till's bill);
+                                           // the stored lines stay as they are
 };
 
 // The change that saves `gegevens` and `voorRegs` on the reservation as it was

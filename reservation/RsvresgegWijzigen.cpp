@@ -82,6 +82,7 @@ void TfrmRsvResGeg::Bewaar(TDateTime nieuwEind)
 {
     ResWijziging wijziging = MaakWijziging(opgeslagen_.res, GeprijsdVoor(nieuwEind), gegevens_, voorRegs_);
     LeesPersonen(*gvKamers, wijziging.regels);
+    wijziging.productenOpslaan = producten_->Volledig();
     const ActieUitkomst uitkomst = BewaarResWijziging(wijziging, titel_);
     if (uitkomst == ActieUitkomst::Gedaan)
         BestelBijKassa();

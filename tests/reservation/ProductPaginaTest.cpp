@@ -1,14 +1,14 @@
 // The products page of a new and of a stored reservation, and the product
-// lines of a reservation through booking, save and cancellation.
+// lines of a reservation through the board's booking, save and cancellation.
 
 #include "tests/reservation/ProductTest.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "host/tillra/BonRegelOpslag.h"
 #include "reservation/ResAnnulering.h"
 #include "reservation/ResProducten.h"
+#include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvResHfd.h"
 
@@ -112,22 +112,6 @@ TEST_F(ProductPagina_, ProductLinesComeWithTheBookingSurviveASaveAndGoWithTheCan
     EXPECT_EQ(Kop(res).eersteProduct, 0);
     EXPECT_EQ(Kop(res).laatsteProduct, 0);
     EXPECT_TRUE(berichten.Gezien().empty());
-}
-
-TEST_F(ProductPagina_, ASaveWithoutProductsClearsTheProductsState)
-{
-    const JaarNr res = Boek(Producten({{kWijn, 1}}));
-    TfrmRsvResGeg dlg(nullptr, nullptr, false);
-    dlg.ZetReservering(res);
-    Toon(dlg, [](TfrmRsvResGeg& d) {
-        d.btnEdit->click();
-        d.gvArt->FocusRij(0);
-        d.btnArtDel->click();
-        d.btnOk->click();
-        EXPECT_EQ(d.gvArt->RijAantal(), 0);
-    });
-    EXPECT_EQ(Kop(res).productStatus, 0);
-    EXPECT_EQ(Kop(res).eersteProduct, 0);
 }
 
 TEST(BestelVerschil, OrdersPerBillLineTheDifferenceAndNewLinesAsTheyAre)

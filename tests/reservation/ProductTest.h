@@ -1,13 +1,12 @@
 #pragma once
 // Shared by the tests of the details form's products: an administration with
 // two articles and their product buttons (and one button whose article has no
-// card), a reservation booked with products through the booking's own writer,
+// card), a reservation booked with products on the board,
 // the form shown and worked by a script, and both integrity checks at the end.
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,10 +19,8 @@
 #include "host/tillra/ProductLijst.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
-#include "reservation/ResActie.h"
-#include "reservation/ReserveringSchrijver.h"
+#include "board/Registratie.h"
 #include "reservation/Rsvresgegunit.h"
-#include "store/Bestanden.h"
 #include "tests/host/tillra/TillraTestHulp.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempAdmin.h"
@@ -58,29 +55,20 @@ protected:
         return regels;
     }
 
-    // One room from today for three nights, with `producten`, as the board books it.
-    static JaarNr Boek(const std::vector<Tillra::t_BonRegel>& producten, int32_t kamer = 101)
+    // One room from today for three nights, with `producten`, booked as the board books it.
+    static JaarNr Boek(const std::vector<Tillra::t_BonRegel>& producten)
     {
         brlib::stRes regel;
-        regel.kamerNr = kamer;
+        regel.kamerNr = 101;
         regel.begin = HuidigeDatum::Object().Huidige();
         regel.eind = regel.begin + 3;
-        regel.prijs = 80;
-        regel.bedrag = 240;
-        regel.personen = 2;
+        regel.nieuw = true;
         ResGegevens gegevens;
-        gegevens.gastRegels = {QStringLiteral("Jansen"), QStringLiteral("Piet")};
+        gegevens.gastRegels = {QStringLiteral("Jansen")};
         gegevens.producten = producten;
-        JaarNr sleutel;
-        QString fout;
-        const ActieUitkomst uitkomst = VoerActieUit(
-            [&](ReserveringSchrijver& schrijver) {
-                sleutel = schrijver.SchrijfReservering({&regel}, gegevens, 1, 0);
-                return true;
-            },
-            fout);
-        EXPECT_EQ(uitkomst, ActieUitkomst::Gedaan) << fout.toStdString();
-        return sleutel;
+        const bord::RegistratieResultaat r = bord::Registreer({regel}, gegevens, false, QStringLiteral("Test"));
+        EXPECT_TRUE(r.opgeslagen);
+        return r.reserveringen.empty() ? JaarNr() : r.reserveringen[0];
     }
 
     static brlib::RsvReservering Lees(const JaarNr& sleutel)
