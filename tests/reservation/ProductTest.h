@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the tests of the details form's products: an administration with
 // two articles and their product buttons (and one button whose article has no
-// card), a reservation booked with products on the board,
-// the form shown and worked by a script, and both integrity checks at the end.
+// card), a reservation booked with products on the board, the form shown and
+// worked by a script, and both integrity checks at the end.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "board/Registratie.h"
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "host/tillra/ArtSel.h"
@@ -19,7 +20,6 @@
 #include "host/tillra/ProductLijst.h"
 #include "host/ui/ModalShow.h"
 #include "host/ui/TGridView.h"
-#include "board/Registratie.h"
 #include "reservation/Rsvresgegunit.h"
 #include "tests/host/tillra/TillraTestHulp.h"
 #include "tests/support/ScriptedMessages.h"
