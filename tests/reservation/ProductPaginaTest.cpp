@@ -3,6 +3,7 @@
 
 #include "tests/reservation/ProductTest.h"
 
+#include <array>
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -14,9 +15,12 @@
 
 namespace {
 
-WIN_rsv_res_hfd Kop(const JaarNr& res)
+// The header's products state and the head of its product lines, copied out of the packed record.
+std::array<int32_t, 3> ProductVelden(const JaarNr& res)
 {
-    return RecordCache<WIN_rsv_res_hfd>(Bestanden::ResHfd, brlib::tfPerJaar, true, true).Record(res);
+    RecordCache<WIN_rsv_res_hfd> hfd(Bestanden::ResHfd, brlib::tfPerJaar, true, true);
+    const WIN_rsv_res_hfd kop = hfd.Record(res);
+    return {kop.productStatus, kop.eersteProduct, kop.laatsteProduct};
 }
 
 class ProductPagina_ : public ProductTest {};
@@ -82,7 +86,7 @@ TEST_F(ProductPagina_, TheEditPanelChangesQuantityPriceAndDiscountOfTheCurrentLi
 TEST_F(ProductPagina_, ProductLinesComeWithTheBookingSurviveASaveAndGoWithTheCancellation)
 {
     const JaarNr res = Boek(Producten({{kOntbijt, 2}}));
-    EXPECT_EQ(Kop(res).productStatus, 1);
+    EXPECT_EQ(ProductVelden(res)[0], 1);
     EXPECT_EQ(ProductenInlezen(Lees(res)).size(), 1u);
 
     TfrmRsvResGeg dlg(nullptr, nullptr, false);
@@ -105,8 +109,8 @@ TEST_F(ProductPagina_, ProductLinesComeWithTheBookingSurviveASaveAndGoWithTheCan
 
     ScriptedMessages berichten;
     ASSERT_EQ(AnnuleerReservering(res, Lees(res).wijzigTeller, QStringLiteral("Test")), ActieUitkomst::Gedaan);
-    EXPECT_EQ(Kop(res).eersteProduct, 0);
-    EXPECT_EQ(Kop(res).laatsteProduct, 0);
+    EXPECT_EQ(ProductVelden(res)[1], 0);
+    EXPECT_EQ(ProductVelden(res)[2], 0);
     EXPECT_TRUE(berichten.Gezien().empty());
 }
 
