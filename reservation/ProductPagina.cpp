@@ -129,7 +129,8 @@ void ProductPagina::VulGrid()
                 f_.gvArt->EndGroup();
                 continue;
             }
-            const QString achter = bewerkbaar_ && !RijBewerkbaar(static_cast<int>(i)) ? QStringLiteral("_ro") : QString();
+            const bool alleenLezen = bewerkbaar_ && !RijBewerkbaar(static_cast<int>(i));
+            const QString achter = alleenLezen ? QStringLiteral("_ro") : QString();
             const int artikelNr = regel.artikelNr;
             const double prijs = regel.getPrijsIncl(nu);
             const double korting = regel.getKorting();

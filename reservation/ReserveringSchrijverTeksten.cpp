@@ -99,7 +99,8 @@ bool ReserveringSchrijver::NeemUitGroep(int32_t groepNr, const JaarNr& res)
 Tillra::BonRegelBestanden& ReserveringSchrijver::ProductBestanden()
 {
     if (!producten_)
-        producten_ = std::make_unique<Tillra::BonRegelBestanden>(QString::fromLatin1(KassaBestanden::ReserveringRegels), false);
+        producten_ =
+            std::make_unique<Tillra::BonRegelBestanden>(QString::fromLatin1(KassaBestanden::ReserveringRegels), false);
     return *producten_;
 }
 

@@ -81,7 +81,8 @@ TEST_F(ProductKassa, SettledLinesStayAsTheyAreAboveWhatIsStillToPay)
 {
     double bedrag = 0;
     QString fout;
-    ASSERT_TRUE(Tillra::Afrekenen(registratie_, 1, Tillra::AFREKENEN_OP_REKENING, HuidigeDatum::Object().Huidige(), bedrag, fout))
+    ASSERT_TRUE(Tillra::Afrekenen(registratie_, 1, Tillra::AFREKENEN_OP_REKENING, HuidigeDatum::Object().Huidige(),
+                                  bedrag, fout))
         << fout.toStdString();
     ASSERT_TRUE(Tillra::Bestellen(registratie_, Producten({{kOntbijt, 1}}), fout)) << fout.toStdString();
 
