@@ -1,21 +1,9 @@
 #include "checkin/ProductBestelling.h"
 
-#include "host/tillra/ArtikelSource.h"
-#include "host/tillra/BonRegelOpslag.h"
 #include "host/tillra/KSCommunicatie.h"
-#include "host/tillra/TlrSettings.h"
+#include "reservation/ResProducten.h"
 
 namespace incheck {
-
-std::vector<Tillra::t_BonRegel> ProductenInlezen(const brlib::RsvReservering& res)
-{
-    auto bestanden = Tillra::BonRegelBestanden::Reservering(true);
-    Tillra::ArtikelSource artikelen;
-    std::vector<Tillra::t_BonRegel> regels;
-    Tillra::InlezenBonRegels(regels, res.sleutel.jaar, res.eersteProduct, bestanden, artikelen,
-                             Tillra::TlrSettings::Object().OmschrijvingVanKaart());
-    return regels;
-}
 
 void BestelProducten(const brlib::RsvReservering& res, const JaarNr& registratie)
 {

@@ -10,9 +10,6 @@
 
 namespace incheck {
 
-// The reservation's booked product lines.
-std::vector<Tillra::t_BonRegel> ProductenInlezen(const brlib::RsvReservering& res);
-
 // Places them as an order on `registratie` at the till server. Runs after the
 // check-in is committed: the server stores the order under the same locks and
 // must find the registration on disk. Whether the server took it is not

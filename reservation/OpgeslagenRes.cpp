@@ -3,6 +3,7 @@
 #include "host/brlib/Inlezen.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "host/brlib/VoorRegistratie.h"
+#include "reservation/ResProducten.h"
 
 OpgeslagenRes LeesOpgeslagenRes(JaarNr sleutel)
 {
@@ -28,5 +29,6 @@ ResGegevens GegevensVan(const brlib::RsvReservering& res)
     gegevens.vlaggen = {static_cast<uint8_t>(res.soort), static_cast<uint8_t>(res.nationaliteit),
                         static_cast<uint8_t>(res.zakelijk)};
     gegevens.extra = res.extra;
+    gegevens.producten = ProductenInlezen(res);
     return gegevens;
 }

@@ -17,5 +17,6 @@ struct OpgeslagenRes {
 OpgeslagenRes LeesOpgeslagenRes(JaarNr sleutel);
 
 // The hand-over block of a stored reservation: its lists, relation, type,
-// nationality, business/private and extras.
+// nationality, business/private, extras and the product lines stored with it
+// (so that a save from this block keeps them).
 ResGegevens GegevensVan(const brlib::RsvReservering& res);

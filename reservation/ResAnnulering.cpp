@@ -29,6 +29,7 @@ std::optional<QString> Annuleer(ReserveringSchrijver& schrijver, JaarNr sleutel,
     schrijver.NeemKopUitDag(sleutel);
     schrijver.WijzigKop(sleutel, [&](WIN_rsv_res_hfd& kop) {
         schrijver.LeegTeksten(kop, sleutel);
+        schrijver.VerwijderProducten(kop, sleutel);
         kop.status = kGeannuleerd;
     });
     NeemUitGroep(schrijver, sleutel);

@@ -40,6 +40,13 @@ bool PersonenGewijzigd(ReserveringSchrijver& schrijver, const ResWijziging& w)
     return false;
 }
 
+void SchrijfProducten(ReserveringSchrijver& schrijver, WIN_rsv_res_hfd& kop, const ResWijziging& w)
+{
+    schrijver.SchrijfProducten(kop, w.sleutel, w.gegevens.producten);
+    if (!w.productenBijKassa)
+        kop.productStatus = w.gegevens.producten.empty() ? 0 : 1;
+}
+
 void SchrijfKop(ReserveringSchrijver& schrijver, const ResWijziging& w, bool eindGewijzigd)
 {
     schrijver.WijzigKop(w.sleutel, [&](WIN_rsv_res_hfd& kop) {
@@ -48,6 +55,8 @@ void SchrijfKop(ReserveringSchrijver& schrijver, const ResWijziging& w, bool ein
             kop.totaalBedrag = w.totaalBedrag;
         }
         schrijver.SchrijfTeksten(kop, w.gegevens, w.sleutel);
+        if (w.productenOpslaan)
+            SchrijfProducten(schrijver, kop, w);
         kop.relatieNr = w.gegevens.relatieNr;
         kop.relatieNr2 = w.gegevens.relatieNr2;
         kop.soort = w.gegevens.vlaggen[0];
@@ -95,8 +104,9 @@ std::optional<QString> Bewaar(ReserveringSchrijver& schrijver, const ResWijzigin
 ResWijziging MaakWijziging(const brlib::RsvReservering& gelezen, const brlib::RsvReservering& geprijsd,
                            const ResGegevens& gegevens, const std::vector<brlib::stVoorReg>& voorRegs)
 {
-    return {gelezen.sleutel, gelezen.wijzigTeller, gegevens, voorRegs, geprijsd.kamerRegels, geprijsd.eind,
-            geprijsd.totaalBedrag};
+    return {gelezen.sleutel,      gelezen.wijzigTeller,  gegevens,
+            voorRegs,             geprijsd.kamerRegels,  geprijsd.eind,
+            geprijsd.totaalBedrag, !gelezen.GetProductenRegNr().IsLeeg()};
 }
 
 ActieUitkomst BewaarResWijziging(const ResWijziging& wijziging, const QString& titel)

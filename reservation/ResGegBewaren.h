@@ -21,6 +21,9 @@ struct ResWijziging {
                                            // end date, price and amount for the end date now asked
     TDateTime eind = 0;                    // the reservation's end date as now asked
     double totaalBedrag = 0;               // the total for that end date
+    bool productenBijKassa = false;        // the products are registered at a till: their state stays
+    bool productenOpslaan = true;          // false: the form could not read them all (the till's bill);
+                                           // the stored lines stay as they are
 };
 
 // The change that saves `gegevens` and `voorRegs` on the reservation as it was
@@ -29,7 +32,7 @@ struct ResWijziging {
 ResWijziging MaakWijziging(const brlib::RsvReservering& gelezen, const brlib::RsvReservering& geprijsd,
                            const ResGegevens& gegevens, const std::vector<brlib::stVoorReg>& voorRegs);
 
-// Writes texts, relation, type, nationality, business/private, extras and the
+// Writes texts, product lines, relation, type, nationality, business/private, extras and the
 // pre-registrations into the header (and the end date and total when the end
 // date changed), raises its change counter, and rewrites the room lines when
 // the type, a persons count or the end date changed: a line moved to another

@@ -84,4 +84,5 @@ void MaakPaginas(TfrmRsvResGeg& f)
     f.gvKamers->KolomZichtbaar(QStringLiteral("extra"), false);
     (new QVBoxLayout(f.tbKamers))->addWidget(f.gvKamers);
     f.tbArtikel = NieuwePagina(f.pgMain, QStringLiteral("tbArtikel"), QStringLiteral("Producten"));
+    MaakProductPagina(f);
 }

@@ -6,4 +6,6 @@ class QTabWidget;
 class TfrmRsvResGeg;
 
 void MaakPaginas(TfrmRsvResGeg& f);
+// The controls of the "Producten" page (ResGegProductOpbouw.cpp).
+void MaakProductPagina(TfrmRsvResGeg& f);
 void ZetTabHoogte(QTabWidget& paginas, int hoogte);

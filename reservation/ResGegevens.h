@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 #include <QStringList>
+
+#include "host/tillra/BonRegel.h"
 
 struct ResGegevens {
     QStringList gastRegels;      // guest data lines, the first the name
@@ -15,6 +18,7 @@ struct ResGegevens {
     int32_t relatieNr2 = 0;
     std::array<uint8_t, 3> vlaggen{};  // line kind (0 reservation, 1 option, 2 blockade), nationality, business/private
     std::array<uint8_t, 10> extra{};   // the first three: breakfast, lunch, dinner
+    std::vector<Tillra::t_BonRegel> producten;  // the product lines, in the order shown
 
     // Nothing to name the guest by yet: OK opens the details dialog first.
     bool Leeg() const { return gastRegels.isEmpty() && relatieWaarden.isEmpty(); }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <QTime>
 
 #include "host/base/EBrRuntime.h"
 #include "host/base/HuidigeDatum.h"
@@ -16,11 +15,6 @@ namespace {
 constexpr int kPerJaar = brlib::tfPerJaar;
 constexpr int kEenBestand = brlib::tfEenBestand;
 
-TDateTime Nu()
-{
-    return HuidigeDatum::Object().Huidige() + QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
-}
-
 double OpCenten(double bedrag) { return std::round(bedrag * 100.0) / 100.0; }
 
 WIN_rsv_res_hfd NieuweKop(const std::vector<const brlib::stRes*>& regels, const ResGegevens& gegevens,
@@ -28,7 +22,7 @@ WIN_rsv_res_hfd NieuweKop(const std::vector<const brlib::stRes*>& regels, const 
 {
     const TDateTime begin = regels.front()->begin;
     WIN_rsv_res_hfd kop{};
-    kop.ZetRegDatum(Nu());
+    kop.ZetRegDatum(HuidigeDatum::Object().Nu());
     kop.relatieNr = gegevens.relatieNr;
     kop.relatieNr2 = gegevens.relatieNr2;
     kop.ZetBeginDatum(begin);
@@ -89,6 +83,8 @@ JaarNr ReserveringSchrijver::SchrijfReservering(const std::vector<const brlib::s
     const JaarNr sleutel(jaar, hfd_.RecordCount(jaar) + 1);
     WIN_rsv_res_hfd kop = NieuweKop(regels, gegevens, aantalRegels, groepNr);
     SchrijfTeksten(kop, gegevens, sleutel);
+    SchrijfProducten(kop, sleutel, gegevens.producten);
+    kop.productStatus = gegevens.producten.empty() ? 0 : 1;
     hfd_.Store(sleutel, kop);
     ZetKopInDag(sleutel);
     for (const brlib::stRes* regel : regels)

@@ -21,11 +21,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "host/base/JaarNr.h"
 #include "host/brlib/Res.h"
 #include "host/records/RecordCacheImpl.h"
+#include "host/tillra/BonRegelBestanden.h"
 #include "reservation/ResGegevens.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvDagPnt.h"
@@ -89,6 +91,12 @@ public:
     // again from `voorRegs` (their record numbers are ignored).
     void SchrijfVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& res, const std::vector<brlib::stVoorReg>& voorRegs);
 
+    // --- Product lines (fields of `kop`, stored by the caller) -------------
+    // Frees the lines the header refers to and stores `regels` in their place;
+    // the products state is the caller's.
+    void SchrijfProducten(WIN_rsv_res_hfd& kop, const JaarNr& res, const std::vector<Tillra::t_BonRegel>& regels);
+    void VerwijderProducten(WIN_rsv_res_hfd& kop, const JaarNr& res);
+
     // --- Groups ----------------------------------------------------------
     // The number the next group gets; the group comes into being with its first member.
     int32_t NieuwGroepNr() { return grpHfd_.RecordCount() + 1; }
@@ -98,6 +106,7 @@ public:
 
 private:
     void LeegVoorRegs(WIN_rsv_res_hfd& kop, const JaarNr& res);
+    Tillra::BonRegelBestanden& ProductBestanden();
 
     RecordCache<WIN_rsv_res_hfd> hfd_;
     RecordCache<WIN_rsv_res_rgl> rgl_;
@@ -110,4 +119,6 @@ private:
     brlib::RecordCacheImpl extTekst_;
     brlib::RecordCacheImpl relTekst_;
     brlib::RecordCacheImpl voorRegTekst_;
+    // Opened on first use: most actions never touch products.
+    std::unique_ptr<Tillra::BonRegelBestanden> producten_;
 };

@@ -1,6 +1,8 @@
-// ReserveringSchrijver: texts, pre-registrations and group members.
+// ReserveringSchrijver: texts, pre-registrations, product lines and group members.
 
 #include "host/records/TekstLijst.h"
+#include "host/tillra/BonRegelOpslag.h"
+#include "host/tillra/KassaBestanden.h"
 #include "reservation/KettingLeden.h"
 #include "reservation/ReserveringSchrijver.h"
 
@@ -92,4 +94,34 @@ bool ReserveringSchrijver::NeemUitGroep(int32_t groepNr, const JaarNr& res)
         }
     }
     return false;
+}
+
+Tillra::BonRegelBestanden& ReserveringSchrijver::ProductBestanden()
+{
+    if (!producten_)
+        producten_ =
+            std::make_unique<Tillra::BonRegelBestanden>(QString::fromLatin1(KassaBestanden::ReserveringRegels), false);
+    return *producten_;
+}
+
+void ReserveringSchrijver::SchrijfProducten(WIN_rsv_res_hfd& kop, const JaarNr& res,
+                                            const std::vector<Tillra::t_BonRegel>& regels)
+{
+    VerwijderProducten(kop, res);
+    int32_t eerste = 0;
+    int32_t laatste = 0;
+    if (!regels.empty())
+        Tillra::OpslaanBonRegels(regels, res.jaar, res.nr, eerste, laatste, ProductBestanden());
+    kop.eersteProduct = eerste;
+    kop.laatsteProduct = laatste;
+}
+
+void ReserveringSchrijver::VerwijderProducten(WIN_rsv_res_hfd& kop, const JaarNr& res)
+{
+    int32_t eerste = kop.eersteProduct;
+    int32_t laatste = kop.laatsteProduct;
+    if (eerste > 0)
+        Tillra::VerwijderBonRegels(res.jaar, eerste, laatste, ProductBestanden());
+    kop.eersteProduct = eerste;
+    kop.laatsteProduct = laatste;
 }

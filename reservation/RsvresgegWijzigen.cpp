@@ -11,9 +11,11 @@
 #include "host/ui/TGridView.h"
 #include "reservation/EindDatumWijziging.h"
 #include "reservation/KamerGrid.h"
+#include "reservation/ProductPagina.h"
 #include "reservation/RadioGroup.h"
 #include "reservation/RelatiePagina.h"
 #include "reservation/ResGegBewaren.h"
+#include "reservation/ResProducten.h"
 #include "reservation/Rsvresgegunit.h"
 
 void TfrmRsvResGeg::btnEditClick()
@@ -34,6 +36,7 @@ void TfrmRsvResGeg::btnEditClick()
     SetCaption(QStringLiteral("Wijzigen reserveringsgegevens"));
     relatie_->ZetBewerkbaar(true, pgMain->currentWidget() == tbRelatie);
     gvKamers->SetEditMode(true, pgMain->currentWidget() == tbKamers);
+    producten_->ZetBewerkbaar(producten_->KanBewerken());
     reExtra->setReadOnly(false);
     if (pgMain->currentWidget() == tbExtra)
         reExtra->setFocus();
@@ -79,10 +82,25 @@ void TfrmRsvResGeg::Bewaar(TDateTime nieuwEind)
 {
     ResWijziging wijziging = MaakWijziging(opgeslagen_.res, GeprijsdVoor(nieuwEind), gegevens_, voorRegs_);
     LeesPersonen(*gvKamers, wijziging.regels);
+    wijziging.productenOpslaan = producten_->Volledig();
     const ActieUitkomst uitkomst = BewaarResWijziging(wijziging, titel_);
+    if (uitkomst == ActieUitkomst::Gedaan)
+        BestelBijKassa();
     // After a change elsewhere the form shows that change; without the lock the edits stay.
     if (uitkomst == ActieUitkomst::Gedaan || uitkomst == ActieUitkomst::Geweigerd)
         Laad();
+}
+
+// Registered products live on the till's open bill: the save orders what the user changed there.
+void TfrmRsvResGeg::BestelBijKassa()
+{
+    if (producten_->Registratie().IsLeeg() || !producten_->Bewerkbaar())
+        return;
+    QString fout;
+    if (!BestelVerschillen(producten_->Registratie(), producten_->BewerkbareRegels(), fout))
+        WarningMsg(QStringLiteral("De wijzigingen zijn opgeslagen, maar de producten zijn niet aan de kassa "
+                                  "doorgegeven:\n") + fout,
+                   titel_);
 }
 
 void TfrmRsvResGeg::btnAnnulerenClick()

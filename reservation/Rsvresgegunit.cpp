@@ -20,10 +20,12 @@
 #include "host/ui/TGridView.h"
 #include "reservation/GastGegevens.h"
 #include "reservation/KamerGrid.h"
+#include "reservation/ProductPagina.h"
 #include "reservation/RadioGroup.h"
 #include "reservation/RelatiePagina.h"
 #include "reservation/ResGegOpbouw.h"
 #include "reservation/ResGegPaginas.h"
+#include "reservation/ResProducten.h"
 
 namespace {
 const QString kFormKey = QStringLiteral("form");
@@ -40,6 +42,7 @@ TfrmRsvResGeg::TfrmRsvResGeg(QWidget* owner, TChildWindowManager* manager, bool 
     SluitBijModaalResultaat();
     BouwResGegControls(*this);
     relatie_ = new RelatiePagina({gvGrid, pnlVoorReg, btnVoorReg, btnSelRel, flblRelNr}, gegevens_, voorRegs_, titel_);
+    producten_ = new ProductPagina(*this, gegevens_.producten);
     Verbind();
     setMinimumWidth(636);
     resize(696, 572);
@@ -89,9 +92,11 @@ void TfrmRsvResGeg::Laad()
     ToonKeuzes();
     relatie_->Laad(opgeslagen_.res.kamerRegels);
     reExtra->setPlainText(gegevens_.extraRegels.join(u'\n'));
-    if (modus_ == mdNieuw)
+    if (modus_ == mdNieuw) {
         relatie_->ZetBewerkbaar(true);
-    else
+        producten_->LaadNieuw();
+        producten_->ZetBewerkbaar(true);
+    } else
         ZetRaadpleegModus();
 }
 
@@ -100,14 +105,17 @@ void TfrmRsvResGeg::Laad()
 bool TfrmRsvResGeg::LeesOpgeslagen()
 {
     modus_ = mdRaadplegen;
+    ProductenStand producten;
     try {
         opgeslagen_ = LeesOpgeslagenRes(reservering_);
+        gegevens_ = GegevensVan(opgeslagen_.res);
+        producten = LeesProducten(opgeslagen_.res);
     } catch (const EBrRuntime& fout) {
         ErrorMsg(fout.Message(), titel_);
         return false;
     }
     const brlib::RsvReservering& res = opgeslagen_.res;
-    gegevens_ = GegevensVan(res);
+    producten_->Laad(producten);
     voorRegs_ = opgeslagen_.voorRegs;
     totaalBedrag_ = res.totaalBedrag;
     VulKamerGrid(*gvKamers, res.kamerRegels);
@@ -133,8 +141,6 @@ void TfrmRsvResGeg::ZetNieuweModus()
     modus_ = mdNieuw;
     SetCaption(QStringLiteral("Invoeren reserveringsgegevens"));
     pgMain->setTabVisible(pgMain->indexOf(tbKamers), false);
-    // The products page comes with the products.
-    pgMain->setTabEnabled(pgMain->indexOf(tbArtikel), false);
     btnSelRel->show();
     btnVoorReg->setEnabled(false);
     flblResBoekNr->setText(QStringLiteral("NIEUW"));
@@ -149,8 +155,8 @@ void TfrmRsvResGeg::ZetNieuweModus()
 void TfrmRsvResGeg::ZetRaadpleegModus()
 {
     SetCaption(QStringLiteral("Raadplegen reserveringsgegevens"));
-    pgMain->setTabEnabled(pgMain->indexOf(tbArtikel), false);
     relatie_->ZetBewerkbaar(false);
+    producten_->ZetBewerkbaar(false);
     gvKamers->SetEditMode(false);
     reExtra->setReadOnly(true);
     btnOk->hide();
@@ -221,7 +227,14 @@ void TfrmRsvResGeg::FormClose(TCloseAction& action)
     THostedForm::FormClose(action);
 }
 
-void TfrmRsvResGeg::reject() { btnAnnulerenClick(); }
+void TfrmRsvResGeg::reject()
+{
+    // Escape while a product line is being edited leaves only that edit.
+    if (pnlArtEdit->isVisible())
+        btnEditAnnuleren->click();
+    else
+        btnAnnulerenClick();
+}
 
 bool VraagResGegevens(QWidget* owner, bool standAlone, ResGegevens& gegevens, double totaalBedrag)
 {

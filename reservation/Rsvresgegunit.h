@@ -22,16 +22,21 @@
 #include "reservation/OpgeslagenRes.h"
 #include "reservation/ResGegevens.h"
 
+class ProductPagina;
 class RelatiePagina;
 class QCheckBox;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class TGridView;
 class TRadioGroup;
+namespace Tillra {
+class ArtikelSelectieKnoppen;
+}
 
 class TfrmRsvResGeg : public THostedForm<TfrmRsvResGeg> {
     Q_OBJECT
@@ -82,6 +87,25 @@ public:
     QWidget* tbKamers;
     TGridView* gvKamers;
     QWidget* tbArtikel;
+    QLabel* pnlArtCap;
+    QLabel* pnlNietEditInfo;
+    TGridView* gvArt;
+    QPushButton* btnPgUp;
+    QPushButton* btnPgDn;
+    QPushButton* btnUp;
+    QPushButton* btnDown;
+    QWidget* pnlArtOnder;
+    QPushButton* btnArtPrijs;
+    QPushButton* btnArtAantal;
+    QPushButton* btnArtKorting;
+    QPushButton* btnArtDel;
+    QWidget* pnlArtEdit;
+    QLabel* lblArtEdit;
+    QLineEdit* edtArtPrijs;
+    QLineEdit* edtArtAantal;
+    QPushButton* btnEditOk;
+    QPushButton* btnEditAnnuleren;
+    Tillra::ArtikelSelectieKnoppen* pnlArtKnoppen;
     QWidget* pnlOnder;
     QPushButton* btnAfdrukken;
     QPushButton* btnEmail;
@@ -116,6 +140,7 @@ private:
     void btnAnnulerenClick();
     brlib::RsvReservering GeprijsdVoor(TDateTime nieuwEind) const;
     void Bewaar(TDateTime nieuwEind);
+    void BestelBijKassa();
     // Cancel and group removal (RsvresgegAnnuleren.cpp).
     void btnResAnnuClick();
     void btnDelUitGroepClick();
@@ -132,6 +157,7 @@ private:
     double totaalBedrag_ = 0;
     bool standAlone_;
     RelatiePagina* relatie_;
+    ProductPagina* producten_;
 };
 
 // Shows the details form for a new reservation over `owner` and, when the user

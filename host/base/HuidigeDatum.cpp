@@ -1,5 +1,7 @@
 #include "host/base/HuidigeDatum.h"
 
+#include <QTime>
+
 namespace {
 std::optional<TDateTime> DatumUitOmgeving()
 {
@@ -26,6 +28,11 @@ TDateTime HuidigeDatum::Huidige() const
     if (const auto omgeving = DatumUitOmgeving())
         return *omgeving;
     return FromQDate(QDate::currentDate());
+}
+
+TDateTime HuidigeDatum::Nu() const
+{
+    return Huidige() + QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
 }
 
 int HuidigeDatum::Jaar() const { return ::Jaar(Huidige()); }

@@ -12,6 +12,7 @@ public:
     static HuidigeDatum& Object();
 
     TDateTime Huidige() const;  // today, without a time of day
+    TDateTime Nu() const;       // today with the clock's time of day
     int Jaar() const;           // the year of Huidige()
 
     void ZetVast(TDateTime datum);

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "host/base/AdminDir.h"
+#include "host/records/Werkstation.h"
 #include "host/tillra/KassaBestanden.h"
 
 namespace Tillra {
@@ -33,7 +33,11 @@ std::optional<ArtSelKnop> LeesRegel(const QString& regel)
     return knop;
 }
 
-QString ArtSelPad() { return HuidigeAdminDir() + QLatin1Char('/') + QLatin1String(KassaBestanden::ArtSel); }
+// The administration of the current workstation, as the article cards are read.
+QString ArtSelPad()
+{
+    return brlib::Werkstation::Huidig()->AdminDir() + QLatin1Char('/') + QLatin1String(KassaBestanden::ArtSel);
+}
 
 }  // namespace
 

@@ -11,7 +11,6 @@
 #include "board/BordLaden.h"
 #include "checkin/Rsvincheckgegunit.h"
 #include "checkin/Rsvincheckunit.h"
-#include "host/base/MachineSettings.h"
 #include "host/tillra/KSCommunicatie.h"
 #include "host/tillra/RegistratieAccess.h"
 #include "host/ui/ModalShow.h"
@@ -39,10 +38,7 @@ protected:
     void SetUp() override
     {
         InCheckTest::SetUp();
-        MachineSettings instellingen(QStringLiteral("KassaServer"));
-        instellingen.WriteString(QStringLiteral("Hostnaam"), QStringLiteral("127.0.0.1"));
-        instellingen.WriteInteger(QStringLiteral("Poort"), server_.Poort());
-        Tillra::g_KSCommunicatie.reset();
+        server_.ZetAlsKassaServer();
     }
     void TearDown() override
     {

@@ -72,7 +72,7 @@ TEST_F(ResGegOpmaak, NewModeShowsOnlyWhatANewReservationCanUse)
         EXPECT_EQ(pg.tabText(pg.indexOf(d.tbArtikel)), "Producten");
         EXPECT_FALSE(pg.isTabVisible(pg.indexOf(d.tbKamers)));
         EXPECT_TRUE(pg.isTabVisible(pg.indexOf(d.tbArtikel)));
-        EXPECT_FALSE(pg.isTabEnabled(pg.indexOf(d.tbArtikel)));
+        EXPECT_TRUE(pg.isTabEnabled(pg.indexOf(d.tbArtikel)));
         EXPECT_TRUE(pg.isTabEnabled(pg.indexOf(d.tbExtra)));
 
         EXPECT_EQ(d.btnOk->text(), "OK");

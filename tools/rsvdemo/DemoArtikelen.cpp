@@ -4,6 +4,7 @@
 
 #include "host/tillra/ArtSel.h"
 #include "host/tillra/ArtikelSource.h"
+#include "host/tillra/ProductLijst.h"
 #include "host/tillra/BtwTarief.h"
 
 namespace {
@@ -49,4 +50,17 @@ bool MaakDemoArtikelen()
     }
     QString fout;
     return Tillra::SchrijfArtSelBestand(knoppen, fout) || Meld(fout);
+}
+
+std::vector<Tillra::t_BonRegel> DemoProducten(const std::vector<std::pair<int32_t, double>>& artikelen,
+                                              TDateTime moment)
+{
+    Tillra::ArtikelSource bron;
+    std::vector<Tillra::t_BonRegel> regels;
+    for (const auto& [artikelNr, aantal] : artikelen) {
+        const int index = Tillra::VoegProductToe(regels, 0, bron, artikelNr, moment);
+        if (index >= 0)
+            regels[index].aantal = aantal;
+    }
+    return regels;
 }

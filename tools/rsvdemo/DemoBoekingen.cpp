@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/brlib/Inlezen.h"
+#include "tools/rsvdemo/DemoArtikelen.h"
 #include "tools/rsvdemo/DemoInCheck.h"
 #include "tools/rsvdemo/DemoRegels.h"
 #include "tools/rsvdemo/DemoRelaties.h"
@@ -27,6 +28,7 @@ struct DemoBoeking {
     Verblijf verblijf = Verblijf::Gepland;
     const char* voorGeregistreerd = nullptr;  // the guest rows, split by '|', of the first room before arrival
     int32_t relatieKaart = 0;                 // booked on this relation card (DemoRelaties.cpp)
+    std::vector<std::pair<int32_t, double>> producten;  // booked with it: article number, quantity
 };
 
 const DemoBoeking kBoekingen[] = {
@@ -45,7 +47,8 @@ const DemoBoeking kBoekingen[] = {
     {{{205}, 0, 3, "H. Vos"}},                // changeover on day 3
     {{{205}, 3, 7, "T. Peters"}},
     {{{301, 302, 303}, 7, 10, "Voetbalclub Oranje", 0, true}, Verblijf::Gepland, nullptr, 4},  // a group
-    {{{206, 207}, 10, 13, "Fam. Hendriks"}, Verblijf::Gepland, "Hendriks|Tim|Kerkstraat 12|3512 CS|Utrecht", 5},  // two rooms, one reservation
+    {{{206, 207}, 10, 13, "Fam. Hendriks"}, Verblijf::Gepland, "Hendriks|Tim|Kerkstraat 12|3512 CS|Utrecht", 5,
+     {{10, 4}, {12, 2}, {21, 1}, {30, 3}}},  // two rooms, one reservation
     {{{107}, 14, 21, "D. van Dijk"}, Verblijf::Gepland, nullptr, 6},
     {{{208}, 20, 24, "E. van den Berg"}},
     {{{306}, 18, 20, "Congres Noord", 1}, Verblijf::Gepland, nullptr, 7},
@@ -77,6 +80,7 @@ bord::RegistratieResultaat Boek(const std::vector<brlib::stKamer>& kamers, const
     // Every stay with breakfast, groups with dinner too, so that the meal list has something to count.
     gast.extra[0] = 1;
     gast.extra[2] = b.kamers.size() > 1 ? 1 : 0;
+    gast.producten = DemoProducten(d.producten, vandaag);
     return bord::Registreer(regels, gast, b.groep, QStringLiteral("Demo-boekingen"));
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "host/base/HuidigeDatum.h"
@@ -135,8 +136,9 @@ TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidwa
 }
 
 // The demo's family booking is made on a relation card and names a guest for
-// its first room: its details show both. With RSV_SCHERMAFDRUK=<dir> set, the
-// form is saved in view and in edit mode as <dir>/RsvResGeg-demo-*.png.
+// its first room: its details show both, and its booked products. With
+// RSV_SCHERMAFDRUK=<dir> set, the form is saved in view and in edit mode and
+// on its products page as <dir>/RsvResGeg-demo-*.png.
 TEST(RsvDemoBoekingen, ABookingOnARelationCardShowsTheCardsNumberAndRows)
 {
     QTemporaryDir tijdelijk;
@@ -166,6 +168,9 @@ TEST(RsvDemoBoekingen, ABookingOnARelationCardShowsTheCardsNumberAndRows)
         dlg.btnVoorReg->click();
         EXPECT_EQ(dlg.gvGrid->GetCells(dlg.gvGrid->GetKolomNummer("data"), 1), "Tim");
         Schermafdruk(dlg, "RsvResGeg-demo-wijzigen");
+        dlg.pgMain->setCurrentWidget(dlg.tbArtikel);
+        EXPECT_EQ(dlg.gvArt->RijAantal(), 4);
+        Schermafdruk(dlg, "RsvResGeg-demo-producten");
         return mrCancel;
     });
     ShowModal(dlg);

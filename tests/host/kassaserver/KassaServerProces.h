@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "host/base/MachineSettings.h"
+#include "host/tillra/KSCommunicatie.h"
 #include "tests/support/ProgrammaMap.h"
 
 class KassaServerProces {
@@ -26,6 +28,14 @@ public:
     ~KassaServerProces() { Stop(); }
 
     int Poort() const { return poort_; }
+    // Makes this the workstation's till server and drops the process's connection to any other.
+    void ZetAlsKassaServer() const
+    {
+        MachineSettings instellingen(QStringLiteral("KassaServer"));
+        instellingen.WriteString(QStringLiteral("Hostnaam"), QStringLiteral("127.0.0.1"));
+        instellingen.WriteInteger(QStringLiteral("Poort"), poort_);
+        Tillra::g_KSCommunicatie.reset();
+    }
     bool Loopt() const { return proces_.state() == QProcess::Running; }
     void Stop()
     {
