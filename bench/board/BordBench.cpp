@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "bench/board/BenchAdmin.h"
+#include "bench/gedeeld/LeesTeller.h"
 #include "board/BordCellen.h"
 #include "board/BordDatums.h"
 #include "board/BordLaden.h"
@@ -80,11 +81,13 @@ bord::BordToestand NieuwBord(int kKamers)
 void LoadItemsEnBuildCells(benchmark::State& state)
 {
     bord::BordToestand t = NieuwBord(int(state.range(0)));
+    const Telling telling;
     for (auto _ : state) {
         bord::LoadItems(t);
         bord::BuildCells(t);
         benchmark::DoNotOptimize(t.cellen.data());
     }
+    telling.Sluit(state);
     state.counters["regels"] = static_cast<double>(t.items.size());
 }
 
@@ -101,10 +104,12 @@ void TekenBord(benchmark::State& state)
     geometrie.PasDagKolommen();
     const bord::KleurTabel tabel;
     QImage beeld(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    const Telling telling;
     for (auto _ : state) {
         QPainter p(&beeld);
         bord::BordTekenaar(t, geometrie, tabel, kStart + 3).TekenGrid(p);
     }
+    telling.Sluit(state);
 }
 
 // The same window as the board's day chains: lines arriving from start - 49 up to start + 49.
@@ -169,10 +174,12 @@ void SqliteBereik(benchmark::State& state)
     const QTemporaryDir plek;
     SqliteRegels db(plek.filePath(QStringLiteral("regels.db")), HotelVan(int(state.range(0))).verblijven);
     std::vector<brlib::stRes> regels;
+    const Telling telling;
     for (auto _ : state) {
         db.Lees(static_cast<int>(kStart), regels);
         benchmark::DoNotOptimize(regels.data());
     }
+    telling.Sluit(state);
     state.counters["regels"] = static_cast<double>(regels.size());
 }
 
@@ -187,6 +194,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    Teller();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

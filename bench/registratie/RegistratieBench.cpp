@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "bench/gedeeld/LeesTeller.h"
 #include "bench/registratie/BenchAdmin.h"
 #include "bench/registratie/SqliteBoeken.h"
 #include "host/base/AdminDir.h"
@@ -68,6 +69,7 @@ template <class Boek>
 void MeetBoekingen(benchmark::State& state, Boek boek)
 {
     std::vector<double> ms;
+    const Telling telling;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         if (!boek())
@@ -75,6 +77,7 @@ void MeetBoekingen(benchmark::State& state, Boek boek)
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     Mediaan(state, ms);
+    telling.Sluit(state);
 }
 
 void BM_EenKamer(benchmark::State& state)
@@ -156,6 +159,7 @@ BENCHMARK(BM_SqliteGroepVijfKamers)->Iterations(100)->Unit(benchmark::kMilliseco
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    Teller();
     if (argc == 5 && QByteArray(argv[1]) == "--werkplek")
         return Werkplek(app.arguments());
     benchmark::Initialize(&argc, argv);
