@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <system_error>
 #include <thread>
 
 namespace brlib {
@@ -84,10 +85,19 @@ public:
     {
         std::vector<int> results(handles.size(), 0);
         std::vector<std::thread> threads;
-        for (size_t i = 1; i < handles.size(); ++i)
-            threads.emplace_back([&, i] { results[i] = Sync(handles[i]); });
+        size_t inlineFrom = handles.size();
+        for (size_t i = 1; i < handles.size(); ++i) {
+            try {
+                threads.emplace_back([&, i] { results[i] = Sync(handles[i]); });
+            } catch (const std::system_error&) {
+                inlineFrom = i;  // no thread to be had: sync the rest here
+                break;
+            }
+        }
         if (!handles.empty())
             results[0] = Sync(handles[0]);
+        for (size_t i = inlineFrom; i < handles.size(); ++i)
+            results[i] = Sync(handles[i]);
         for (std::thread& thread : threads)
             thread.join();
         for (const int result : results)
