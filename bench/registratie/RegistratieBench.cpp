@@ -19,6 +19,7 @@
 #include "bench/gedeeld/LeesTeller.h"
 #include "bench/registratie/BenchAdmin.h"
 #include "bench/registratie/SqliteBoeken.h"
+#include "board/PeriodeWijziging.h"
 #include "host/base/AdminDir.h"
 
 namespace {
@@ -85,7 +86,7 @@ void BM_EenKamer(benchmark::State& state)
     Omgeving& o = Admin();
     MeetBoekingen(state, [&] {
         const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
-        return BoekVrij(kamer, 1, begin, kNachten);
+        return !BoekVrij(kamer, 1, begin, kNachten).empty();
     });
 }
 
@@ -94,7 +95,7 @@ void BM_GroepVijfKamers(benchmark::State& state)
     Omgeving& o = Admin();
     MeetBoekingen(state, [&] {
         const auto [kamer, begin] = Plek(o.groep++, kEnkeleKamers, kGroepBlokken, kGroepBlok);
-        return BoekVrij(kamer, kGroepBlok, begin, kNachten);
+        return !BoekVrij(kamer, kGroepBlok, begin, kNachten).empty();
     });
 }
 
@@ -114,6 +115,43 @@ void BM_SqliteGroepVijfKamers(benchmark::State& state)
         const auto [kamer, begin] = Plek(o.groep++, kEnkeleKamers, kGroepBlokken, kGroepBlok);
         return o.sqlite->Boek(kamer, kGroepBlok, begin, kNachten);
     });
+}
+
+// A booking made untimed, then its end date one night earlier: the header and
+// its line rewritten in one action (the board's period change).
+void BM_EindDatum(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    std::vector<double> ms;
+    const Telling telling;
+    for (auto _ : state) {
+        const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+        const std::vector<JaarNr> res = BoekVrij(kamer, 1, begin, kNachten);
+        const auto t0 = std::chrono::steady_clock::now();
+        if (res.empty()
+            || bord::RegistreerPeriodeWijziging({res.front(), begin, begin + kNachten - 1}, QStringLiteral("Bench"))
+                   != bord::Afloop::Opgeslagen)
+            state.SkipWithError("wijziging geweigerd");
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    Mediaan(state, ms);
+    telling.Sluit(state);
+}
+
+void BM_SqliteEindDatum(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    std::vector<double> ms;
+    const Telling telling;
+    for (auto _ : state) {
+        const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+        o.sqlite->Boek(kamer, 1, begin, kNachten);
+        const auto t0 = std::chrono::steady_clock::now();
+        o.sqlite->WijzigEind(o.sqlite->LaatsteKop(), begin + kNachten - 1);
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    Mediaan(state, ms);
+    telling.Sluit(state);
 }
 
 // Four processes, each on its own free rooms, book `per` rooms one by one.
@@ -143,7 +181,7 @@ int Werkplek(const QStringList& args)
     ZetAdminDir(args[2]);
     const int eerste = args[3].toInt();
     for (int i = 0; i < args[4].toInt(); ++i)
-        if (!BoekVrij(eerste + i % 100, 1, kVanaf + (kNachten + 1) * (i / 100), kNachten))
+        if (BoekVrij(eerste + i % 100, 1, kVanaf + (kNachten + 1) * (i / 100), kNachten).empty())
             return 1;
     return 0;
 }
@@ -155,6 +193,8 @@ BENCHMARK(BM_GroepVijfKamers)->Iterations(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VierProcessen)->Arg(100)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SqliteEenKamer)->Iterations(300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteGroepVijfKamers)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EindDatum)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteEindDatum)->Iterations(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

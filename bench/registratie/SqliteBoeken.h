@@ -19,6 +19,10 @@ public:
     void Vul(const std::vector<Verblijf>& verblijven);
     // False when a room is taken (nothing is then inserted).
     bool Boek(int32_t eersteKamer, int kamers, TDateTime begin, int nachten);
+    // The reservation the last booking made (its last, for several rooms).
+    int64_t LaatsteKop() const { return laatsteKop_; }
+    // A new end date of a reservation and its lines, in one transaction.
+    void WijzigEind(int64_t kop, TDateTime eind);
 
 private:
     void Exec(const char* sql);
@@ -30,4 +34,7 @@ private:
     sqlite3_stmt* vrij_ = nullptr;
     sqlite3_stmt* kop_ = nullptr;
     sqlite3_stmt* regel_ = nullptr;
+    sqlite3_stmt* kopEind_ = nullptr;
+    sqlite3_stmt* regelEind_ = nullptr;
+    int64_t laatsteKop_ = 0;
 };

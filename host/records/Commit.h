@@ -3,7 +3,8 @@
 //   1. the journal (original bytes and sizes) is written and synced (its
 //      directory too, the first time);
 //   2. the changed pages of every file but the update count are written, then
-//      synced side by side, and the folders of new files;
+//      synced together (all written back before waiting), and the folders of
+//      new files;
 //   3. the raised update count is written and synced: the commit point, since
 //      the journal of an action whose count on disk differs from the journal's
 //      copy is not rolled back;
