@@ -20,7 +20,12 @@
 #include "bench/registratie/BenchAdmin.h"
 #include "bench/registratie/SqliteBoeken.h"
 #include "board/PeriodeWijziging.h"
+#include "board/Verplaatsing.h"
 #include "host/base/AdminDir.h"
+#include "host/records/RecordCacheImpl.h"
+#include "store/Bestanden.h"
+#include "store/RecordCache.h"
+#include "store/WinRsvResHfd.h"
 
 namespace {
 
@@ -161,6 +166,51 @@ void BM_SqliteEindDatum(benchmark::State& state)
         });
 }
 
+constexpr int kVerplaatsNaar = 5000;  // a booked room n moves to room n + this, free on the same days
+
+// A booking made untimed, then its line moved whole to a free room: the check
+// of the new room on disk and the line rewritten in one action.
+void BM_Verplaatsing(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    MeetNa(
+        state,
+        [&] {
+            const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+            bord::Verplaatsing v;
+            const std::vector<JaarNr> res = BoekVrij(kamer, 1, begin, kNachten);
+            if (res.empty())
+                return v;
+            RecordCache<WIN_rsv_res_hfd> koppen(Bestanden::ResHfd, brlib::tfPerJaar, true, true);
+            v.reservering = res.front();
+            v.regelNr = koppen.Record(res.front()).eersteRegel;
+            v.begin = begin;
+            v.eind = begin + kNachten;
+            v.bronKamer = kEersteVrijeKamer + kamer;
+            v.nieuweKamer = v.bronKamer + kVerplaatsNaar;
+            return v;
+        },
+        [](const bord::Verplaatsing& v) {
+            return v.regelNr != 0 && bord::RegistreerVerplaatsing(v, QStringLiteral("Bench")) == bord::Afloop::Opgeslagen;
+        });
+}
+
+void BM_SqliteVerplaatsing(benchmark::State& state)
+{
+    Omgeving& o = Admin();
+    MeetNa(
+        state,
+        [&] {
+            const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+            o.sqlite->Boek(kamer, 1, begin, kNachten);
+            return std::make_tuple(o.sqlite->LaatsteKop(), kamer, begin);
+        },
+        [&](const std::tuple<int64_t, int, TDateTime>& geboekt) {
+            const auto [kop, kamer, begin] = geboekt;
+            return o.sqlite->Verplaats(kop, kamer + kVerplaatsNaar, begin, begin + kNachten);
+        });
+}
+
 // Four processes, each on its own free rooms, book `per` rooms one by one.
 void BM_VierProcessen(benchmark::State& state)
 {
@@ -202,6 +252,8 @@ BENCHMARK(BM_SqliteEenKamer)->Iterations(300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteGroepVijfKamers)->Iterations(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EindDatum)->Iterations(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteEindDatum)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Verplaatsing)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteVerplaatsing)->Iterations(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

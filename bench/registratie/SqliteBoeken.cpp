@@ -20,6 +20,7 @@ SqliteBoeken::SqliteBoeken(const QString& pad)
     Exec("CREATE INDEX IF NOT EXISTS regel_kop ON regel(kop)");
     sqlite3_prepare_v2(db_, "UPDATE kop SET eind = ?2 WHERE nr = ?1", -1, &kopEind_, nullptr);
     sqlite3_prepare_v2(db_, "UPDATE regel SET eind = ?2 WHERE kop = ?1", -1, &regelEind_, nullptr);
+    sqlite3_prepare_v2(db_, "UPDATE regel SET kamer = ?2 WHERE kop = ?1", -1, &regelKamer_, nullptr);
 }
 
 SqliteBoeken::~SqliteBoeken()
@@ -29,6 +30,7 @@ SqliteBoeken::~SqliteBoeken()
     sqlite3_finalize(regel_);
     sqlite3_finalize(kopEind_);
     sqlite3_finalize(regelEind_);
+    sqlite3_finalize(regelKamer_);
     sqlite3_close(db_);
 }
 
@@ -101,4 +103,19 @@ void SqliteBoeken::WijzigEind(int64_t kop, TDateTime eind)
         sqlite3_reset(stap);
     }
     Exec("COMMIT");
+}
+
+bool SqliteBoeken::Verplaats(int64_t kop, int32_t kamer, TDateTime begin, TDateTime eind)
+{
+    Exec("BEGIN IMMEDIATE");
+    if (!Vrij(kEersteVrijeKamer + kamer, begin, eind)) {
+        Exec("ROLLBACK");
+        return false;
+    }
+    sqlite3_bind_int64(regelKamer_, 1, kop);
+    sqlite3_bind_int(regelKamer_, 2, kEersteVrijeKamer + kamer);
+    sqlite3_step(regelKamer_);
+    sqlite3_reset(regelKamer_);
+    Exec("COMMIT");
+    return true;
 }
