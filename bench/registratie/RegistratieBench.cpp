@@ -130,6 +130,29 @@ void BM_SqliteGroepVijfKamers(benchmark::State& state)
     });
 }
 
+// A one-room booking made before the timed change: its reservation (SQLite's
+// row key, or JaarNr(0, 0) when refused), room offset and begin.
+template <class Sleutel>
+struct Geboekt {
+    Sleutel res;
+    int kamer;
+    TDateTime begin;
+};
+
+Geboekt<JaarNr> Vooraf(Omgeving& o)
+{
+    const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+    const std::vector<JaarNr> res = BoekVrij(kamer, 1, begin, kNachten);
+    return {res.empty() ? JaarNr() : res.front(), kamer, begin};
+}
+
+Geboekt<int64_t> SqliteVooraf(Omgeving& o)
+{
+    const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+    o.sqlite->Boek(kamer, 1, begin, kNachten);
+    return {o.sqlite->LaatsteKop(), kamer, begin};
+}
+
 // A booking made untimed, then its end date one night earlier: the header and
 // its line rewritten in one action (the board's period change).
 void BM_EindDatum(benchmark::State& state)
@@ -137,15 +160,10 @@ void BM_EindDatum(benchmark::State& state)
     Omgeving& o = Admin();
     MeetNa(
         state,
-        [&] {
-            const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
-            const std::vector<JaarNr> res = BoekVrij(kamer, 1, begin, kNachten);
-            return std::make_pair(res.empty() ? JaarNr() : res.front(), begin);
-        },
-        [](const std::pair<JaarNr, TDateTime>& geboekt) {
-            const auto [res, begin] = geboekt;
-            return !res.IsLeeg()
-                   && bord::RegistreerPeriodeWijziging({res, begin, begin + kNachten - 1}, QStringLiteral("Bench"))
+        [&] { return Vooraf(o); },
+        [](const Geboekt<JaarNr>& g) {
+            return !g.res.IsLeeg()
+                   && bord::RegistreerPeriodeWijziging({g.res, g.begin, g.begin + kNachten - 1}, QStringLiteral("Bench"))
                           == bord::Afloop::Opgeslagen;
         });
 }
@@ -155,13 +173,9 @@ void BM_SqliteEindDatum(benchmark::State& state)
     Omgeving& o = Admin();
     MeetNa(
         state,
-        [&] {
-            const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
-            o.sqlite->Boek(kamer, 1, begin, kNachten);
-            return std::make_pair(o.sqlite->LaatsteKop(), begin);
-        },
-        [&](const std::pair<int64_t, TDateTime>& geboekt) {
-            o.sqlite->WijzigEind(geboekt.first, geboekt.second + kNachten - 1);
+        [&] { return SqliteVooraf(o); },
+        [&](const Geboekt<int64_t>& g) {
+            o.sqlite->WijzigEind(g.res, g.begin + kNachten - 1);
             return true;
         });
 }
@@ -176,17 +190,16 @@ void BM_Verplaatsing(benchmark::State& state)
     MeetNa(
         state,
         [&] {
-            const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
+            const Geboekt<JaarNr> g = Vooraf(o);
             bord::Verplaatsing v;
-            const std::vector<JaarNr> res = BoekVrij(kamer, 1, begin, kNachten);
-            if (res.empty())
+            if (g.res.IsLeeg())
                 return v;
             RecordCache<WIN_rsv_res_hfd> koppen(Bestanden::ResHfd, brlib::tfPerJaar, true, true);
-            v.reservering = res.front();
-            v.regelNr = koppen.Record(res.front()).eersteRegel;
-            v.begin = begin;
-            v.eind = begin + kNachten;
-            v.bronKamer = kEersteVrijeKamer + kamer;
+            v.reservering = g.res;
+            v.regelNr = koppen.Record(g.res).eersteRegel;
+            v.begin = g.begin;
+            v.eind = g.begin + kNachten;
+            v.bronKamer = kEersteVrijeKamer + g.kamer;
             v.nieuweKamer = v.bronKamer + kVerplaatsNaar;
             return v;
         },
@@ -200,14 +213,9 @@ void BM_SqliteVerplaatsing(benchmark::State& state)
     Omgeving& o = Admin();
     MeetNa(
         state,
-        [&] {
-            const auto [kamer, begin] = Plek(o.enkel++, 0, kEnkeleKamers, 1);
-            o.sqlite->Boek(kamer, 1, begin, kNachten);
-            return std::make_tuple(o.sqlite->LaatsteKop(), kamer, begin);
-        },
-        [&](const std::tuple<int64_t, int, TDateTime>& geboekt) {
-            const auto [kop, kamer, begin] = geboekt;
-            return o.sqlite->Verplaats(kop, kamer + kVerplaatsNaar, begin, begin + kNachten);
+        [&] { return SqliteVooraf(o); },
+        [&](const Geboekt<int64_t>& g) {
+            return o.sqlite->Verplaats(g.res, g.kamer + kVerplaatsNaar, g.begin, g.begin + kNachten);
         });
 }
 
