@@ -41,18 +41,51 @@ void VulDag(RoomDayCells& rij, int index, int d, int b, int e, const brlib::stRe
         rij.tweede[index] = itemNr;
 }
 
-void PlaatsItem(BordToestand& t, int itemNr, int start)
+// Room number to row for one build: a flat table when the numbers lie close
+// enough together (thousands of lookups per build), else the state's index.
+class RijZoeker {
+public:
+    explicit RijZoeker(const BordToestand& t) : t_(t)
+    {
+        if (t.kamers.empty())
+            return;
+        const auto [laag, hoog] = std::minmax_element(t.kamers.begin(), t.kamers.end(),
+            [](const brlib::stKamer& a, const brlib::stKamer& b) { return a.kamerNr < b.kamerNr; });
+        const int64_t breedte = int64_t(hoog->kamerNr) - laag->kamerNr + 1;
+        if (breedte > 4 * int64_t(t.kamers.size()) + 1024)
+            return;
+        laagste_ = laag->kamerNr;
+        rijen_.assign(size_t(breedte), -1);
+        for (size_t i = t.kamers.size(); i-- > 0;)
+            rijen_[size_t(t.kamers[i].kamerNr - laagste_)] = static_cast<int>(i);
+    }
+
+    int Rij(int32_t kamerNr) const
+    {
+        if (rijen_.empty())
+            return t_.KamerIndex(kamerNr);
+        const int64_t plek = int64_t(kamerNr) - laagste_;
+        return plek >= 0 && plek < int64_t(rijen_.size()) ? rijen_[size_t(plek)] : -1;
+    }
+
+private:
+    const BordToestand& t_;
+    int32_t laagste_ = 0;
+    std::vector<int> rijen_;
+};
+
+void PlaatsItem(BordToestand& t, const RijZoeker& rijen, int itemNr, int start)
 {
     const brlib::stRes& item = t.items[itemNr];
-    const int rij = t.KamerIndex(item.kamerNr);
-    if (rij < 0)
-        return;
     int b = DagGetal(item.begin);
     int e = DagGetal(item.eind);
     if (e < b)
         std::swap(b, e);
     const int laatste = start + kCelDagen - 1;
     if (b > laatste || e < start)
+        return;
+    const int rij = rijen.Rij(item.kamerNr);
+    if (rij < 0)
         return;
     for (int d = std::max(b, start); d <= std::min(e, laatste); ++d)
         VulDag(t.cellen[rij], d - start, d, b, e, item, itemNr);
@@ -63,6 +96,7 @@ void PlaatsItem(BordToestand& t, int itemNr, int start)
 bool BuildCells(BordToestand& toestand)
 {
     toestand.IndexeerKamers();
+    const RijZoeker rijen(toestand);
     toestand.cellen.resize(toestand.kamers.size());
     for (RoomDayCells& rij : toestand.cellen)
         rij.Leeg();
@@ -70,7 +104,7 @@ bool BuildCells(BordToestand& toestand)
     bool nieuw = false;
     for (size_t i = 0; i < toestand.items.size(); ++i) {
         nieuw = nieuw || toestand.items[i].nieuw;
-        PlaatsItem(toestand, static_cast<int>(i), start);
+        PlaatsItem(toestand, rijen, static_cast<int>(i), start);
     }
     return nieuw;
 }

@@ -6,11 +6,6 @@
 
 namespace bord {
 
-int DagGetal(TDateTime d)
-{
-    return static_cast<int>(std::floor(d));
-}
-
 int WeekDag(TDateTime d, bool iso)
 {
     const int isoDag = DagVanWeek(d);

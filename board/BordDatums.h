@@ -4,12 +4,15 @@
 // Column c shows start + (c - 2); the two room columns get dates too, which
 // their backgrounds and separator lines use.
 
+#include <cmath>
+
 #include "host/base/TDateTime.h"
 
 namespace bord {
 
-// Whole days of a date; the board ignores the time of day.
-int DagGetal(TDateTime d);
+// Whole days of a date; the board ignores the time of day. Inline: it runs for
+// every loaded line.
+inline int DagGetal(TDateTime d) { return static_cast<int>(std::floor(d)); }
 
 // 1..7: Monday..Sunday when `iso`, else Sunday..Saturday.
 int WeekDag(TDateTime d, bool iso);

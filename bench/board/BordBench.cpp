@@ -1,5 +1,6 @@
-// The board's load and paint on a hotel of 300 rooms booked back to back for
-// three years, against an indexed SQLite range query for the same lines.
+// The board's load and paint on hotels of 300, 1000 and 7,400 rooms booked back
+// to back for three years, against an indexed SQLite range query for the same
+// lines. Each size gets its own administration, made when first measured.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -7,9 +8,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <map>
+#include <memory>
 
 #include "bench/board/BenchAdmin.h"
+#include "bench/gedeeld/LeesTeller.h"
 #include "board/BordCellen.h"
 #include "board/BordDatums.h"
 #include "board/BordLaden.h"
@@ -18,19 +24,48 @@
 
 namespace {
 
-constexpr int kKamers = 300;
 const TDateTime kVan = EncodeDate(2025, 1, 1);
 const TDateTime kTot = EncodeDate(2028, 1, 1);
 const TDateTime kStart = bord::WeekBegin(EncodeDate(2026, 6, 17), true);
 
-std::vector<BenchVerblijf>& Verblijven()
+struct Hotel {
+    QString map;
+    std::vector<BenchVerblijf> verblijven;
+};
+
+// Where the generated hotels are kept: $RSV_BENCH_MAP keeps them between runs.
+QString HotelsMap()
 {
-    static std::vector<BenchVerblijf> verblijven = MaakVerblijven(kKamers, kVan, kTot, 20260617);
-    return verblijven;
+    static const QTemporaryDir tijdelijk;
+    const QString gekozen = qEnvironmentVariable("RSV_BENCH_MAP");
+    return gekozen.isEmpty() ? tijdelijk.path() : gekozen;
 }
 
-bord::BordToestand NieuwBord()
+// The administration of `kamers` rooms, made the current one; generated once.
+Hotel& HotelVan(int kamers)
 {
+    static std::map<int, std::unique_ptr<Hotel>> hotels;
+    auto& hotel = hotels[kamers];
+    if (!hotel) {
+        hotel = std::make_unique<Hotel>();
+        hotel->map = QStringLiteral("%1/bord-%2").arg(HotelsMap()).arg(kamers);
+        hotel->verblijven = MaakVerblijven(kamers, kVan, kTot, 20260617);
+        const QString klaar = hotel->map + QStringLiteral("/klaar");
+        if (!QFile::exists(klaar)) {
+            QDir(hotel->map).removeRecursively();
+            QDir().mkpath(hotel->map);
+            ZetAdminDir(hotel->map);
+            SchrijfVerblijven(hotel->verblijven);
+            QFile(klaar).open(QIODevice::WriteOnly);
+        }
+    }
+    ZetAdminDir(hotel->map);
+    return *hotel;
+}
+
+bord::BordToestand NieuwBord(int kKamers)
+{
+    HotelVan(kKamers);
     bord::BordToestand t;
     for (int k = 0; k < kKamers; ++k) {
         brlib::stKamer kamer;
@@ -45,18 +80,21 @@ bord::BordToestand NieuwBord()
 
 void LoadItemsEnBuildCells(benchmark::State& state)
 {
-    bord::BordToestand t = NieuwBord();
+    bord::BordToestand t = NieuwBord(int(state.range(0)));
+    const Telling telling;
     for (auto _ : state) {
         bord::LoadItems(t);
         bord::BuildCells(t);
         benchmark::DoNotOptimize(t.cellen.data());
     }
+    telling.Sluit(state);
     state.counters["regels"] = static_cast<double>(t.items.size());
 }
 
 void TekenBord(benchmark::State& state)
 {
-    bord::BordToestand t = NieuwBord();
+    const int kKamers = int(state.range(0));
+    bord::BordToestand t = NieuwBord(kKamers);
     bord::LoadItems(t);
     bord::BuildCells(t);
     bord::MarkeerSelectie(t, t.items[t.items.size() / 2].resSleutel);
@@ -66,16 +104,18 @@ void TekenBord(benchmark::State& state)
     geometrie.PasDagKolommen();
     const bord::KleurTabel tabel;
     QImage beeld(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    const Telling telling;
     for (auto _ : state) {
         QPainter p(&beeld);
         bord::BordTekenaar(t, geometrie, tabel, kStart + 3).TekenGrid(p);
     }
+    telling.Sluit(state);
 }
 
 // The same window as the board's day chains: lines arriving from start - 49 up to start + 49.
 class SqliteRegels {
 public:
-    explicit SqliteRegels(const QString& pad)
+    SqliteRegels(const QString& pad, const std::vector<BenchVerblijf>& verblijven)
     {
         sqlite3_open(pad.toUtf8().constData(), &db_);
         Voer("CREATE TABLE regel(nr INTEGER PRIMARY KEY, res INTEGER, kamer INTEGER, begin INTEGER,"
@@ -84,7 +124,7 @@ public:
         sqlite3_stmt* in = nullptr;
         sqlite3_prepare_v2(db_, "INSERT INTO regel VALUES(?,?,?,?,?,?,?)", -1, &in, nullptr);
         int nr = 0;
-        for (const BenchVerblijf& v : Verblijven()) {
+        for (const BenchVerblijf& v : verblijven) {
             const int waarden[] = {++nr, nr, v.kamer, v.begin, v.eind, v.soort, v.ingecheckt ? nr : 0};
             for (int i = 0; i < 7; ++i)
                 sqlite3_bind_int(in, i + 1, waarden[i]);
@@ -132,18 +172,20 @@ private:
 void SqliteBereik(benchmark::State& state)
 {
     const QTemporaryDir plek;
-    SqliteRegels db(plek.filePath(QStringLiteral("regels.db")));
+    SqliteRegels db(plek.filePath(QStringLiteral("regels.db")), HotelVan(int(state.range(0))).verblijven);
     std::vector<brlib::stRes> regels;
+    const Telling telling;
     for (auto _ : state) {
         db.Lees(static_cast<int>(kStart), regels);
         benchmark::DoNotOptimize(regels.data());
     }
+    telling.Sluit(state);
     state.counters["regels"] = static_cast<double>(regels.size());
 }
 
-BENCHMARK(LoadItemsEnBuildCells)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(TekenBord)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(SqliteBereik)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(LoadItemsEnBuildCells)->Arg(300)->Arg(1000)->Arg(7400)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(TekenBord)->Arg(300)->Arg(1000)->Arg(7400)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(SqliteBereik)->Arg(300)->Arg(1000)->Arg(7400)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 
@@ -152,9 +194,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QTemporaryDir admin;
-    ZetAdminDir(admin.path());
-    SchrijfVerblijven(Verblijven());
+    Teller();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

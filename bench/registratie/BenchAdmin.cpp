@@ -65,10 +65,10 @@ bool BoekVerblijven(const std::vector<Verblijf>& verblijven)
     return true;
 }
 
-bool BoekVrij(int eersteKamer, int kamers, TDateTime begin, int nachten)
+std::vector<JaarNr> BoekVrij(int eersteKamer, int kamers, TDateTime begin, int nachten)
 {
     std::vector<brlib::stRes> regels;
     for (int k = 0; k < kamers; ++k)
         regels.push_back(Regel(kEersteVrijeKamer + eersteKamer + k, begin, begin + nachten));
-    return bord::Registreer(regels, Gast(), kamers > 1, QStringLiteral("Bench")).opgeslagen;
+    return bord::Registreer(regels, Gast(), kamers > 1, QStringLiteral("Bench")).reserveringen;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/base/JaarNr.h"
 #include "host/base/TDateTime.h"
 
 inline constexpr int kDrukkeKamers = 40;       // rooms 1..40 are full
@@ -23,5 +24,6 @@ std::vector<Verblijf> DrukkeVerblijven(int eersteJaar, int jaren);
 // Books `verblijven` in the current administration; false when one was refused.
 bool BoekVerblijven(const std::vector<Verblijf>& verblijven);
 
-// A booking of `kamers` rooms from kEersteVrijeKamer + eersteKamer on, in a new group when there are several.
-bool BoekVrij(int eersteKamer, int kamers, TDateTime begin, int nachten);
+// A booking of `kamers` rooms from kEersteVrijeKamer + eersteKamer on, in a new
+// group when there are several: the stored reservations, none when refused.
+std::vector<JaarNr> BoekVrij(int eersteKamer, int kamers, TDateTime begin, int nachten);

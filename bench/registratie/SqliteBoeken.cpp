@@ -17,6 +17,10 @@ SqliteBoeken::SqliteBoeken(const QString& pad)
     sqlite3_prepare_v2(db_, "INSERT INTO kop(begin, eind, gast) VALUES(?1, ?2, 'Gast')", -1, &kop_, nullptr);
     sqlite3_prepare_v2(db_, "INSERT INTO regel(kop, kamer, begin, eind, bedrag) VALUES(?1, ?2, ?3, ?4, 89)", -1,
                        &regel_, nullptr);
+    Exec("CREATE INDEX IF NOT EXISTS regel_kop ON regel(kop)");
+    sqlite3_prepare_v2(db_, "UPDATE kop SET eind = ?2 WHERE nr = ?1", -1, &kopEind_, nullptr);
+    sqlite3_prepare_v2(db_, "UPDATE regel SET eind = ?2 WHERE kop = ?1", -1, &regelEind_, nullptr);
+    sqlite3_prepare_v2(db_, "UPDATE regel SET kamer = ?2 WHERE kop = ?1", -1, &regelKamer_, nullptr);
 }
 
 SqliteBoeken::~SqliteBoeken()
@@ -24,6 +28,9 @@ SqliteBoeken::~SqliteBoeken()
     sqlite3_finalize(vrij_);
     sqlite3_finalize(kop_);
     sqlite3_finalize(regel_);
+    sqlite3_finalize(kopEind_);
+    sqlite3_finalize(regelEind_);
+    sqlite3_finalize(regelKamer_);
     sqlite3_close(db_);
 }
 
@@ -81,7 +88,34 @@ bool SqliteBoeken::Boek(int32_t eersteKamer, int kamers, TDateTime begin, int na
         }
     // One reservation per room when there are several, as the group booking does.
     for (int k = 0; k < kamers; ++k)
-        VoegRegelToe(VoegKopToe(begin, eind), kEersteVrijeKamer + eersteKamer + k, begin, eind);
+        VoegRegelToe(laatsteKop_ = VoegKopToe(begin, eind), kEersteVrijeKamer + eersteKamer + k, begin, eind);
+    Exec("COMMIT");
+    return true;
+}
+
+void SqliteBoeken::WijzigEind(int64_t kop, TDateTime eind)
+{
+    Exec("BEGIN IMMEDIATE");
+    for (sqlite3_stmt* stap : {kopEind_, regelEind_}) {
+        sqlite3_bind_int64(stap, 1, kop);
+        sqlite3_bind_double(stap, 2, eind);
+        sqlite3_step(stap);
+        sqlite3_reset(stap);
+    }
+    Exec("COMMIT");
+}
+
+bool SqliteBoeken::Verplaats(int64_t kop, int32_t kamer, TDateTime begin, TDateTime eind)
+{
+    Exec("BEGIN IMMEDIATE");
+    if (!Vrij(kEersteVrijeKamer + kamer, begin, eind)) {
+        Exec("ROLLBACK");
+        return false;
+    }
+    sqlite3_bind_int64(regelKamer_, 1, kop);
+    sqlite3_bind_int(regelKamer_, 2, kEersteVrijeKamer + kamer);
+    sqlite3_step(regelKamer_);
+    sqlite3_reset(regelKamer_);
     Exec("COMMIT");
     return true;
 }

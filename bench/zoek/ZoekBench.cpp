@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "bench/board/BenchAdmin.h"
+#include "bench/gedeeld/LeesTeller.h"
 #include "bench/zoek/GastTeksten.h"
 #include "host/base/AdminDir.h"
 #include "host/brlib/RsvReservering.h"
@@ -116,9 +117,11 @@ template <class Zoek>
 void Meet(benchmark::State& state, Zoek zoek)
 {
     size_t treffers = 0;
+    const Telling telling;
     for (auto _ : state)
         treffers = zoek().size();
     state.counters["treffers"] = double(treffers);
+    telling.Sluit(state);
 }
 
 void ZoekOpNaam(benchmark::State& state) { Meet(state, [] { return zoek::ZoekOpNaam(kNaam); }); }
@@ -147,6 +150,7 @@ void Registreer(const char* naam, void (*meting)(benchmark::State&))
 
 int main(int argc, char** argv)
 {
+    Teller();
     const QTemporaryDir admin;
     ZetAdminDir(admin.path());
     SchrijfVerblijven(Verblijven());

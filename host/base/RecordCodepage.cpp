@@ -36,6 +36,8 @@ QByteArray EncodeRecordText(const QString& tekst)
 
 QString DecodeRecordText(const char* bytes, qsizetype lengte)
 {
+    if (lengte == 0)
+        return {};  // most text fields are empty; no allocation for them
     QString tekst(lengte, Qt::Uninitialized);
     for (qsizetype i = 0; i < lengte; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);

@@ -63,7 +63,28 @@ int WriteAndSync(FileSystem& fs, const QString& path, const QByteArray& bytes)
     return result;
 }
 
-void WriteJournal(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+// The update count's overlay when the action changes bytes the journal holds a
+// copy of: then its write, made after all other files are durable, is the
+// commit point (see Journal.cpp, CommittedByUpdateCount).
+const FileOverlay* CommitPoint(const std::vector<std::unique_ptr<FileOverlay>>& overlays, const QString& adminDir,
+                               const std::vector<JournalFile>& journal)
+{
+    for (size_t i = 0; i < overlays.size(); ++i) {
+        const FileOverlay& overlay = *overlays[i];
+        if (overlay.Path() != adminDir + QLatin1Char('/') + UpdateCountFile())
+            continue;
+        for (const JournalRegion& region : journal[i].regions)
+            for (int64_t at = 0; at < region.bytes.size(); ++at) {
+                const int64_t offset = region.offset + at;
+                if (overlay.Page(offset / FileOverlay::kPageSize)[offset % FileOverlay::kPageSize] != region.bytes.at(at))
+                    return &overlay;
+            }
+    }
+    return nullptr;
+}
+
+std::vector<JournalFile> WriteJournal(FileSystem& fs, const QString& adminDir,
+                                      const std::vector<std::unique_ptr<FileOverlay>>& overlays)
 {
     std::vector<JournalFile> files;
     for (const auto& overlay : overlays)
@@ -77,6 +98,7 @@ void WriteJournal(FileSystem& fs, const QString& adminDir, const std::vector<std
         ClearJournal(fs, adminDir);
         ThrowIoError(kNietOpgeslagen, path, result, kLocation);
     }
+    return files;
 }
 
 int WritePages(FileSystem& fs, int handle, const FileOverlay& overlay)
@@ -96,37 +118,54 @@ int WritePages(FileSystem& fs, int handle, const FileOverlay& overlay)
     return 0;
 }
 
-// A per-year file may need its year folder; a new file needs its folder synced.
-int WriteDataFile(FileSystem& fs, const FileOverlay& overlay, const QString& adminDir)
+// A per-year file may need its year folder; a new folder needs its parent synced.
+int MakeFolder(FileSystem& fs, const FileOverlay& overlay, const QString& adminDir)
 {
     const QString dir = QFileInfo(overlay.Path()).path();
-    if (!overlay.Existed() && dir != adminDir) {
-        const bool fresh = !fs.Exists(dir);
-        if (const int result = fs.MakeDir(dir); result < 0)
-            return result;
-        if (const int result = fresh ? fs.SyncDir(adminDir) : 0; result < 0)
-            return result;
+    if (overlay.Existed() || dir == adminDir)
+        return 0;
+    const bool fresh = !fs.Exists(dir);
+    if (const int result = fs.MakeDir(dir); result < 0)
+        return result;
+    return fresh ? fs.SyncDir(adminDir) : 0;
+}
+
+// Writes the files, then syncs them together and the folders of new ones.
+// On failure `failed` names the file.
+int WriteFiles(FileSystem& fs, const QString& adminDir, const std::vector<const FileOverlay*>& files, QString& failed)
+{
+    std::vector<int> handles;
+    int result = 0;
+    for (const FileOverlay* overlay : files) {
+        failed = overlay->Path();
+        result = MakeFolder(fs, *overlay, adminDir);
+        const int handle = result == 0 ? fs.Open(overlay->Path(), FileSystem::Mode::Create) : result;
+        if (handle < 0) {
+            result = handle;
+            break;
+        }
+        handles.push_back(handle);
+        if (result = WritePages(fs, handle, *overlay); result < 0)
+            break;
     }
-    const int handle = fs.Open(overlay.Path(), FileSystem::Mode::Create);
-    if (handle < 0)
-        return handle;
-    int result = WritePages(fs, handle, overlay);
     if (result == 0)
-        result = fs.Sync(handle);
-    fs.Close(handle);
-    if (result == 0 && !overlay.Existed())
-        result = fs.SyncDir(dir);
+        failed = adminDir;
+    if (result == 0)
+        result = fs.SyncAll(handles);
+    for (const int handle : handles)
+        fs.Close(handle);
+    for (size_t i = 0; result == 0 && i < files.size(); ++i)
+        if (!files[i]->Existed())
+            result = fs.SyncDir(QFileInfo(files[i]->Path()).path());
     return result;
 }
 
-void WriteData(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+void WriteData(FileSystem& fs, const QString& adminDir, const std::vector<const FileOverlay*>& files)
 {
-    for (const auto& overlay : overlays) {
-        const int result = WriteDataFile(fs, *overlay, adminDir);
-        if (result < 0) {
-            RollBackJournal(fs, adminDir);
-            ThrowIoError(kNietOpgeslagen, overlay->Path(), result, kLocation);
-        }
+    QString failed;
+    if (const int result = WriteFiles(fs, adminDir, files, failed); result < 0) {
+        RollBackJournal(fs, adminDir, RollBack::Always);
+        ThrowIoError(kNietOpgeslagen, failed, result, kLocation);
     }
 }
 
@@ -136,12 +175,23 @@ void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std
 {
     if (overlays.empty())
         return;
-    WriteJournal(fs, adminDir, overlays);
-    WriteData(fs, adminDir, overlays);
+    const std::vector<JournalFile> journal = WriteJournal(fs, adminDir, overlays);
+    const FileOverlay* commitPoint = CommitPoint(overlays, adminDir, journal);
+    std::vector<const FileOverlay*> files;
+    for (const auto& overlay : overlays)
+        if (overlay.get() != commitPoint)
+            files.push_back(overlay.get());
+    WriteData(fs, adminDir, files);
+    if (commitPoint) {
+        WriteData(fs, adminDir, {commitPoint});
+        // Stored; a journal left behind is not hot any more (see Journal.h).
+        ClearJournal(fs, adminDir, false);
+        return;
+    }
     // A journal that stays hot would undo the action at the next lock anyway;
     // undo it now, so that everybody sees what the error says.
     if (const int result = ClearJournal(fs, adminDir); result < 0) {
-        RollBackJournal(fs, adminDir);
+        RollBackJournal(fs, adminDir, RollBack::Always);
         ThrowIoError(kNietOpgeslagen, JournalPath(adminDir), result, kLocation);
     }
 }

@@ -19,6 +19,14 @@ FileSystem& CurrentFileSystem()
     return fs ? *fs : RealFileSystem();
 }
 
+int FileSystem::SyncAll(const std::vector<int>& handles)
+{
+    for (const int handle : handles)
+        if (const int result = Sync(handle); result < 0)
+            return result;
+    return 0;
+}
+
 FileSystemScope::FileSystemScope(FileSystem& fs) : previous_(Current()) { Current() = &fs; }
 
 FileSystemScope::~FileSystemScope() { Current() = previous_; }

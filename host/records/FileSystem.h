@@ -5,6 +5,7 @@
 // success and -errno on failure; they never throw.
 
 #include <cstdint>
+#include <vector>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,9 @@ public:
     virtual int64_t Read(int handle, int64_t offset, void* buffer, int64_t length) = 0;
     virtual int Write(int handle, int64_t offset, const void* data, int64_t length) = 0;
     virtual int Sync(int handle) = 0;
+    // Syncs several files; the platform may start writing all of them before it
+    // waits for any. The first error, or 0.
+    virtual int SyncAll(const std::vector<int>& handles);
     virtual int64_t Size(int handle) = 0;
     virtual int Truncate(int handle, int64_t size) = 0;
 

@@ -15,8 +15,10 @@
 //   u64 FNV-1a checksum of everything before it, "COMPLETE"
 // A journal that is short, damaged or lacks the marker was never synced, so no
 // data was written after it: it is ignored. A finished commit or rollback
-// clears the magic and syncs that: a clearing lost to a power failure would
-// let the next lock holder undo an action the user was told was stored.
+// clears the magic. When the action raised an existing update count, the count
+// on disk tells whether it completed (see Commit.h), so that clearing needs no
+// sync; otherwise it is synced: a clearing lost to a power failure would let
+// the next lock holder undo an action the user was told was stored.
 
 #include <cstdint>
 #include <vector>
@@ -40,15 +42,23 @@ struct JournalFile {
 };
 
 QString JournalPath(const QString& adminDir);
+// The update count's file, relative to the administration directory.
+QString UpdateCountFile();
 QByteArray EncodeJournal(const std::vector<JournalFile>& files);
+// Whether 8 bytes are the start of a journal (not a cleared one).
+bool StartsWithJournalMagic(const char* head);
 // False when the bytes are not a complete, intact journal.
 bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
 
+// UnlessCommitted: what the next lock holder does, it keeps an action whose
+// update count reached the disk. Always: a commit that failed undoes itself.
+enum class RollBack { UnlessCommitted, Always };
+
 // Restores the files of a hot journal and clears it; does nothing without one.
 // Throws EBrRuntime (the journal stays hot) when the files cannot be restored.
-void RollBackJournal(FileSystem& fs, const QString& adminDir);
-// Marks the journal as done (not hot), durably.
-int ClearJournal(FileSystem& fs, const QString& adminDir);
+void RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when = RollBack::UnlessCommitted);
+// Marks the journal as done (not hot); durably when `sync`.
+int ClearJournal(FileSystem& fs, const QString& adminDir, bool sync = true);
 // True when the administration holds a journal that would be rolled back.
 bool HotJournal(FileSystem& fs, const QString& adminDir);
 

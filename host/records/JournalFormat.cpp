@@ -77,6 +77,10 @@ bool DecodeFile(Reader& in, JournalFile& file)
 
 QString JournalPath(const QString& adminDir) { return adminDir + QStringLiteral("/rsv.journal"); }
 
+QString UpdateCountFile() { return QStringLiteral("rsv.upd"); }
+
+bool StartsWithJournalMagic(const char* head) { return std::memcmp(head, kMagic, 8) == 0; }
+
 QByteArray EncodeJournal(const std::vector<JournalFile>& files)
 {
     QByteArray out(kMagic, 8);

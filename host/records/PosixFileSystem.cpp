@@ -77,6 +77,22 @@ public:
 
     int Sync(int handle) override { return ::fdatasync(handle) == 0 ? 0 : Fail(); }
 
+    // Starts the write-back of every file before waiting for any, so that the
+    // disk works on all of them at once and the first sync's journal commit
+    // carries the others' metadata. (Syncing on threads was tried: on a machine
+    // short of CPU the threads' start-up cost more than the syncs.)
+    int SyncAll(const std::vector<int>& handles) override
+    {
+#ifdef __linux__
+        for (const int handle : handles)
+            ::sync_file_range(handle, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+        for (const int handle : handles)
+            if (const int result = Sync(handle); result < 0)
+                return result;
+        return 0;
+    }
+
     int64_t Size(int handle) override
     {
         struct stat st;

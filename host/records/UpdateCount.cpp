@@ -2,12 +2,13 @@
 
 #include <cstring>
 
+#include "host/records/Journal.h"
 #include "host/records/RecordCacheImpl.h"
 
 namespace brlib {
 
 namespace {
-const QString kBestand = QStringLiteral("rsv.upd");
+const QString kBestand = UpdateCountFile();
 
 int32_t Lees(RecordCacheImpl& cache)
 {

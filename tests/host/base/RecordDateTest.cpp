@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <QDate>
 
 #include "host/base/RecordDate.h"
 
@@ -14,6 +15,18 @@ TEST(RecordDate, DateRoundTripsThroughFourBytes)
     EXPECT_EQ(bytes[1], 12);
     EXPECT_EQ(bytes[2] | bytes[3] << 8, 2026);
     EXPECT_EQ(DatumToDate(r), d);
+}
+
+TEST(RecordDate, EveryDayOfTwoCenturiesReadsAsTheCalendarSaysAndImpossibleDatesAsNone)
+{
+    for (QDate q(1899, 12, 30); q.year() < 2101; q = q.addDays(1)) {
+        const DOS_datum_type r{uint8_t(q.day()), uint8_t(q.month()), uint16_t(q.year())};
+        ASSERT_EQ(DatumToDate(r), FromQDate(q)) << q.toString(Qt::ISODate).toStdString();
+    }
+    for (const DOS_datum_type fout : {DOS_datum_type{31, 4, 2026}, DOS_datum_type{29, 2, 2100}, DOS_datum_type{1, 13, 2026},
+                                      DOS_datum_type{0, 1, 2026}, DOS_datum_type{1, 1, 0}})
+        EXPECT_EQ(DatumToDate(fout), 0.0);
+    EXPECT_EQ(DatumToDate({29, 2, 2000}), EncodeDate(2000, 2, 29));
 }
 
 TEST(RecordDate, NoDateIsAllZeroBothWays)

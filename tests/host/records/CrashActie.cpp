@@ -39,7 +39,7 @@ void MaakBeginstand()
     RsvUnlock();
 }
 
-void DoeCrashActie()
+void DoeCrashActie(bool verhoogUpdateCount)
 {
     RsvLock();
     RecordCacheImpl een(20, "een.dat", tfEenBestand, false, false);
@@ -52,7 +52,8 @@ void DoeCrashActie()
         Schrijf(jaar, 2027, nr, char('p' + nr));
     SchrijfTekstLijstFile("tekst.tkt", {2026, 2}, {"regel een", QString(500, 'y'), "drie"});
     SchrijfTekstLijstFile("tekst.tkt", {2026, 0}, {"nieuw"});
-    RsvChangeUpdateCount();
+    if (verhoogUpdateCount)
+        RsvChangeUpdateCount();
     RsvUnlock();
 }
 

@@ -9,9 +9,10 @@
 // Writes the starting state (its own committed actions) into the current administration.
 void MaakBeginstand();
 // One action: overwrites and appends records of a single and a per-year file,
-// starts a new year, rewrites text lists and raises the update count. Takes
+// starts a new year, rewrites text lists and raises the update count (when
+// asked: an action that does not raise it commits differently). Takes
 // and releases the reservation lock itself.
-void DoeCrashActie();
+void DoeCrashActie(bool verhoogUpdateCount = true);
 
 // Every data file of the administration (not the lock files and the journal)
 // by relative path.
