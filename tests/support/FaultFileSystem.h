@@ -22,6 +22,7 @@ public:
     void FailWrite(int n, int error = ENOSPC);
     void PowerOffAfterWrites(int n);
     bool PoweredOff() const { return off_; }
+    int Writes() const { return writes_; }
     // Undoes everything unsynced and powers on again.
     void DropUnsynced();
 
