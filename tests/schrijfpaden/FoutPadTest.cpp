@@ -1,0 +1,87 @@
+// Every write path on a disk that fails one write: whichever write it is (of
+// the journal, the data or clearing the journal), the user gets a Dutch message
+// that names the cause, nothing of the action stays on disk, the integrity
+// check is clean, and the same action succeeds once the disk works again.
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+
+#include "host/base/AdminDir.h"
+#include "host/base/EBrRuntime.h"
+#include "host/base/HuidigeDatum.h"
+#include "host/records/Werkstation.h"
+#include "tests/schrijfpaden/PadAdministratie.h"
+#include "tests/schrijfpaden/SchrijfPaden.h"
+#include "tests/support/FaultFileSystem.h"
+#include "tests/support/RecordBestanden.h"
+#include "tests/support/ScriptedMessages.h"
+
+namespace {
+
+struct Poging {
+    bool opgeslagen = false;
+    QStringList meldingen;  // what the user was told, questions left out
+};
+
+Poging Probeer(const SchrijfPad& pad, const QString& dir, FaultFileSystem& fs, int faalBij, int fout)
+{
+    Poging poging;
+    ScriptedMessages berichten;
+    {
+        brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(dir, fs));
+        fs.FailWrite(faalBij, fout);
+        try {
+            poging.opgeslagen = pad.voerUit();
+        } catch (const EBrRuntime& e) {
+            poging.meldingen << e.Message();
+        }
+        fs.FailWrite(0);
+    }
+    for (const MsgRequest& b : berichten.Gezien())
+        if (b.knoppen != msg::mbYesNo)
+            poging.meldingen << b.tekst;
+    return poging;
+}
+
+void FaalBijElkeSchrijfactie(const SchrijfPad& pad, int fout)
+{
+    SCOPED_TRACE(pad.naam.toStdString());
+    QTemporaryDir dir;
+    KopieerAdministratie(DemoBasis(), dir.path());
+    const QString vorige = HuidigeAdminDir();
+    ZetAdminDir(dir.path());
+    const auto voor = AlleBestanden(dir.path());
+    FaultFileSystem fs;
+    int mislukt = 0;
+    for (int n = 1; n < 100; ++n) {
+        const Poging p = Probeer(pad, dir.path(), fs, n, fout);
+        if (p.opgeslagen)  // n lies beyond the action's last write
+            break;
+        ++mislukt;
+        ASSERT_EQ(p.meldingen.size(), 1) << "write " << n << ": " << p.meldingen.join(" | ").toStdString();
+        EXPECT_TRUE(p.meldingen[0].contains(brlib::FoutTekst(fout))) << p.meldingen[0].toStdString();
+        EXPECT_EQ(AlleBestanden(dir.path()), voor) << "write " << n;
+        EXPECT_EQ(BevindingenIn(dir.path()), "") << "write " << n;
+        ZetAdminDir(dir.path());
+    }
+    EXPECT_GT(mislukt, 2);
+    EXPECT_NE(AlleBestanden(dir.path()), voor);
+    EXPECT_EQ(BevindingenIn(dir.path()), "");
+    ZetAdminDir(vorige);
+}
+
+class FoutPad : public testing::TestWithParam<QString> {};
+
+TEST_P(FoutPad, AFullDiskOrAFailedWriteAnywhereLeavesNothingAndSaysWhy)
+{
+    HuidigeDatumVast vandaag(EncodeDate(2026, 3, 10));
+    for (const QString& naam : PadenVanGroep(GetParam())) {
+        FaalBijElkeSchrijfactie(*VindPad(naam), ENOSPC);
+        FaalBijElkeSchrijfactie(*VindPad(naam), EIO);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Groepen, FoutPad, testing::ValuesIn(PadGroepen().toVector()),
+                         [](const testing::TestParamInfo<QString>& info) { return info.param.toStdString(); });
+
+}  // namespace
