@@ -134,6 +134,22 @@ TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidwa
     VerwachtSchoon(map);
 }
 
+// A few seconds of the soak: workstations killed and started again at random
+// leave no overlap and no finding, and each one's work is summed up.
+TEST(RsvDemoStress, AShortSoakWithKilledWorkstationsEndsClean)
+{
+    QTemporaryDir tijdelijk;
+    const QString map = tijdelijk.filePath(QStringLiteral("soak"));
+    auto soak = Draai("rsvdemo", {QStringLiteral("soak"), map, QStringLiteral("--workstations"), QStringLiteral("3"),
+                                  QStringLiteral("--seconds"), QStringLiteral("4"), QStringLiteral("--seed"),
+                                  QStringLiteral("5")});
+    const QByteArray uitvoer = soak->readAllStandardOutput();
+    EXPECT_EQ(soak->exitCode(), 0) << uitvoer.toStdString() << soak->readAllStandardError().toStdString();
+    EXPECT_TRUE(uitvoer.contains("werkplek 3: ")) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.contains(", 0 bevindingen\nOK\n")) << uitvoer.toStdString();
+    VerwachtSchoon(map);
+}
+
 // The demo's family booking is made on a relation card and names a guest for
 // its first room: its details show both. With RSV_SCHERMAFDRUK=<dir> set, the
 // form is saved in view and in edit mode as <dir>/RsvResGeg-demo-*.png.
