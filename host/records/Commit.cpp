@@ -63,7 +63,8 @@ int WriteAndSync(FileSystem& fs, const QString& path, const QByteArray& bytes)
     return result;
 }
 
-void WriteJournal(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+std::vector<JournalFile> WriteJournal(FileSystem& fs, const QString& adminDir,
+                                      const std::vector<std::unique_ptr<FileOverlay>>& overlays)
 {
     std::vector<JournalFile> files;
     for (const auto& overlay : overlays)
@@ -77,6 +78,7 @@ void WriteJournal(FileSystem& fs, const QString& adminDir, const std::vector<std
         ClearJournal(fs, adminDir);
         ThrowIoError(kNietOpgeslagen, path, result, kLocation);
     }
+    return files;
 }
 
 int WritePages(FileSystem& fs, int handle, const FileOverlay& overlay)
@@ -136,12 +138,14 @@ void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std
 {
     if (overlays.empty())
         return;
-    WriteJournal(fs, adminDir, overlays);
+    const std::vector<JournalFile> journal = WriteJournal(fs, adminDir, overlays);
     WriteData(fs, adminDir, overlays);
     // A journal that stays hot would undo the action at the next lock anyway;
-    // undo it now, so that everybody sees what the error says.
+    // undo it now, so that everybody sees what the error says. The failed
+    // clearing may have reached the disk already, so the journal on disk no
+    // longer tells what to undo: the one in memory does.
     if (const int result = ClearJournal(fs, adminDir); result < 0) {
-        RollBackJournal(fs, adminDir);
+        RollBackFiles(fs, adminDir, journal);
         ThrowIoError(kNietOpgeslagen, JournalPath(adminDir), result, kLocation);
     }
 }

@@ -47,6 +47,9 @@ bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
 // Restores the files of a hot journal and clears it; does nothing without one.
 // Throws EBrRuntime (the journal stays hot) when the files cannot be restored.
 void RollBackJournal(FileSystem& fs, const QString& adminDir);
+// Restores `files` (the journal as it was written) and clears the journal: for a
+// commit whose clearing failed after it may have cleared the journal on disk.
+void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files);
 // Marks the journal as done (not hot), durably.
 int ClearJournal(FileSystem& fs, const QString& adminDir);
 // True when the administration holds a journal that would be rolled back.

@@ -1,5 +1,5 @@
-// Every write path on a disk that fails one write: whichever write it is (of
-// the journal, the data or clearing the journal), the user gets a Dutch message
+// Every write path on a disk that fails one write or one sync: whichever it is
+// (of the journal, the data or clearing the journal), the user gets a Dutch message
 // that names the cause, nothing of the action stays on disk, the integrity
 // check is clean, and the same action succeeds once the disk works again.
 
@@ -23,19 +23,24 @@ struct Poging {
     QStringList meldingen;  // what the user was told, questions left out
 };
 
-Poging Probeer(const SchrijfPad& pad, const QString& dir, FaultFileSystem& fs, int faalBij, int fout)
+// Makes the n-th write or sync from now fail.
+using Storing = std::function<void(FaultFileSystem&, int n)>;
+
+Poging Probeer(const SchrijfPad& pad, const QString& dir, FaultFileSystem& fs,
+              const std::function<void(FaultFileSystem&)>& stoor)
 {
     Poging poging;
     ScriptedMessages berichten;
     {
         brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(dir, fs));
-        fs.FailWrite(faalBij, fout);
+        stoor(fs);
         try {
             poging.opgeslagen = pad.voerUit();
         } catch (const EBrRuntime& e) {
             poging.meldingen << e.Message();
         }
         fs.FailWrite(0);
+        fs.FailSync(0);
     }
     for (const MsgRequest& b : berichten.Gezien())
         if (b.knoppen != msg::mbYesNo)
@@ -43,7 +48,7 @@ Poging Probeer(const SchrijfPad& pad, const QString& dir, FaultFileSystem& fs, i
     return poging;
 }
 
-void FaalBijElkeSchrijfactie(const SchrijfPad& pad, int fout)
+void FaalBijElkeStap(const SchrijfPad& pad, const Storing& storing, int fout)
 {
     SCOPED_TRACE(pad.naam.toStdString());
     QTemporaryDir dir;
@@ -54,14 +59,14 @@ void FaalBijElkeSchrijfactie(const SchrijfPad& pad, int fout)
     FaultFileSystem fs;
     int mislukt = 0;
     for (int n = 1; n < 100; ++n) {
-        const Poging p = Probeer(pad, dir.path(), fs, n, fout);
+        const Poging p = Probeer(pad, dir.path(), fs, [&](FaultFileSystem& f) { storing(f, n); });
         if (p.opgeslagen)  // n lies beyond the action's last write
             break;
         ++mislukt;
-        ASSERT_EQ(p.meldingen.size(), 1) << "write " << n << ": " << p.meldingen.join(" | ").toStdString();
+        ASSERT_EQ(p.meldingen.size(), 1) << "fault " << n << ": " << p.meldingen.join(" | ").toStdString();
         EXPECT_TRUE(p.meldingen[0].contains(brlib::FoutTekst(fout))) << p.meldingen[0].toStdString();
-        EXPECT_EQ(AlleBestanden(dir.path()), voor) << "write " << n;
-        EXPECT_EQ(BevindingenIn(dir.path()), "") << "write " << n;
+        EXPECT_EQ(AlleBestanden(dir.path()), voor) << "fault " << n;
+        EXPECT_EQ(BevindingenIn(dir.path()), "") << "fault " << n;
         ZetAdminDir(dir.path());
     }
     EXPECT_GT(mislukt, 2);
@@ -72,12 +77,14 @@ void FaalBijElkeSchrijfactie(const SchrijfPad& pad, int fout)
 
 class FoutPad : public testing::TestWithParam<QString> {};
 
-TEST_P(FoutPad, AFullDiskOrAFailedWriteAnywhereLeavesNothingAndSaysWhy)
+TEST_P(FoutPad, AFullDiskOrAFailedWriteOrSyncAnywhereLeavesNothingAndSaysWhy)
 {
     HuidigeDatumVast vandaag(EncodeDate(2026, 3, 10));
     for (const QString& naam : PadenVanGroep(GetParam())) {
-        FaalBijElkeSchrijfactie(*VindPad(naam), ENOSPC);
-        FaalBijElkeSchrijfactie(*VindPad(naam), EIO);
+        const SchrijfPad& pad = *VindPad(naam);
+        FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailWrite(n, ENOSPC); }, ENOSPC);
+        FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailWrite(n, EIO); }, EIO);
+        FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailSync(n, EIO); }, EIO);
     }
 }
 
