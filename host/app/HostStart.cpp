@@ -8,6 +8,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include "host/app/EersteStart.h"
 #include "host/app/HostWindow.h"
 #include "host/app/ModulePackage.h"
 #include "host/base/AdminDir.h"
@@ -67,6 +68,10 @@ void PlanSchermafdruk(HostWindow& window, const QString& bestand)
 int Start(const HostOptions& opties, ModulePackage& package)
 {
     HostWindow window(package);
+    if (!opties.ZonderScherm())
+        VraagWerkplekNaam(&window);
+    if (const QString naam = WerkplekNaam(); !naam.isEmpty())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" (") + naam + QStringLiteral(")"));
     if (opties.standalone)
         return StandAlone(package, window);
     if (opties.screenshot.isEmpty())
@@ -102,9 +107,13 @@ QString AdminMapProbleem(const QString& dir)
 
 int StartHost(const HostOptions& opties)
 {
-    if (const QString probleem = AdminMapProbleem(opties.admin); !probleem.isEmpty())
-        return Fout(probleem);
-    ZetAdminDir(QFileInfo(opties.admin).absoluteFilePath());
+    // Only someone at the screen can choose what a new administration becomes.
+    const bool eersteStart = !opties.ZonderScherm() && IsNieuweAdministratie(opties.admin);
+    if (!eersteStart) {
+        if (const QString probleem = AdminMapProbleem(opties.admin); !probleem.isEmpty())
+            return Fout(probleem);
+        ZetAdminDir(QFileInfo(opties.admin).absoluteFilePath());
+    }
 
     ModulePackage package;
     QString fout;
@@ -112,5 +121,7 @@ int StartHost(const HostOptions& opties)
         return Fout(fout);
     if (opties.listFunctions)
         return ToonFuncties(package);
+    if (eersteStart && !RichtAdministratieIn(opties.admin, package, fout))
+        return Fout(fout);
     return Start(opties, package);
 }

@@ -23,7 +23,8 @@ TEST(ShippedLayouts, EveryFileIsCopiedAndConsistent)
             namen.insert(k.naam.toLower());
         }
         for (const GvlKolom& k : *kolommen)
-            if (!k.kolom.isEmpty())
+            if (!k.kolom.isEmpty()) {
                 EXPECT_TRUE(namen.contains(k.kolom.toLower())) << bestand.toStdString() << " " << k.naam.toStdString();
+            }
     }
 }
