@@ -20,6 +20,7 @@ struct Werkplek {
     int gedood = 0;
     qint64 laatsteTeken = 0;
     bool stil = false;      // reported once as standing still
+    bool vanzelf = false;   // stopped by itself: a finding, not started again
 };
 
 struct SoakOpties {
@@ -40,6 +41,8 @@ void LeesVoortgang(Werkplek& w, qint64 nu)
             w.laatsteTeken = nu;
         } else if (woorden.size() == 9 && woorden[0] == "telling") {
             LeesTelling(regel.mid(regel.indexOf(' ', 8) + 1), w.lopend);
+        } else {
+            std::fprintf(stderr, "%s\n", regel.constData());
         }
     }
 }
@@ -55,8 +58,10 @@ void Start(Werkplek& w, const SoakOpties& o, uint32_t zaad, qint64 nu)
 
 void Stop(Werkplek& w)
 {
-    w.kind->kill();
-    w.kind->waitForFinished(-1);
+    if (w.kind->state() != QProcess::NotRunning) {
+        w.kind->kill();
+        w.kind->waitForFinished(-1);
+    }
     TelBij(w.lopend, w.telling);
     w.acties += w.lopendeActies;
 }
@@ -79,8 +84,8 @@ void Samenvatting(const std::vector<Werkplek>& werkplekken, int bevindingen)
 }
 
 // One round over the workstations: read their reports, note one that stands
-// still or stopped by itself, and kill one now and then (about once in two
-// seconds each) to start it again.
+// still or stopped by itself (it stays stopped), and kill one now and then
+// (about once in two seconds each) to start it again.
 int Ronde(std::vector<Werkplek>& werkplekken, const SoakOpties& o, std::mt19937& gen, const QElapsedTimer& klok,
           qint64 stap, uint32_t& volgendZaad)
 {
@@ -88,6 +93,8 @@ int Ronde(std::vector<Werkplek>& werkplekken, const SoakOpties& o, std::mt19937&
     const qint64 grens = brlib::LockWachttijd() + 10000;
     for (size_t i = 0; i < werkplekken.size(); ++i) {
         Werkplek& w = werkplekken[i];
+        if (w.vanzelf)
+            continue;
         w.kind->waitForReadyRead(10);
         const qint64 nu = klok.elapsed();
         LeesVoortgang(w, nu);
@@ -95,7 +102,7 @@ int Ronde(std::vector<Werkplek>& werkplekken, const SoakOpties& o, std::mt19937&
             std::printf("werkplek %zu is vanzelf gestopt (status %d)\n", i + 1, w.kind->exitCode());
             ++bevindingen;
             Stop(w);
-            Start(w, o, volgendZaad++, nu);
+            w.vanzelf = true;
         } else if (nu - w.laatsteTeken > grens && !w.stil) {
             std::printf("werkplek %zu meldt al %lld ms niets: wacht langer dan de wachttijd\n", i + 1,
                         static_cast<long long>(nu - w.laatsteTeken));
@@ -139,7 +146,8 @@ int SoakRun(const QStringList& args)
         vorige = nu;
     }
     for (Werkplek& w : werkplekken)
-        Stop(w);
+        if (!w.vanzelf)
+            Stop(w);
     bevindingen += HerstelAfgebroken() ? 0 : 1;
     bevindingen += MeldBevindingen();
     Samenvatting(werkplekken, bevindingen);

@@ -65,7 +65,8 @@ void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
         return;
     if (incheck::IsIngecheckt(k)) {
         lijst.KamerUitchecken(kamer);
-        telling.uitgecheckt += incheck::IsUitgecheckt(lijst.Reservering().kamerRegels[kamer]);
+        // The list reads the reservation again, which may have lost rooms meanwhile.
+        telling.uitgecheckt += lijst.IsKamer(kamer) && incheck::IsUitgecheckt(lijst.Reservering().kamerRegels[kamer]);
         return;
     }
     brlib::stPersoon gast;
