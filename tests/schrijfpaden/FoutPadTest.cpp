@@ -75,12 +75,12 @@ void FaalBijElkeStap(const SchrijfPad& pad, const Storing& storing, int fout)
     ZetAdminDir(vorige);
 }
 
-class FoutPad : public testing::TestWithParam<QString> {};
+class FoutPad : public testing::TestWithParam<std::string> {};
 
 TEST_P(FoutPad, AFullDiskOrAFailedWriteOrSyncAnywhereLeavesNothingAndSaysWhy)
 {
     HuidigeDatumVast vandaag(EncodeDate(2026, 3, 10));
-    for (const QString& naam : PadenVanGroep(GetParam())) {
+    for (const QString& naam : PadenVanGroep(QString::fromStdString(GetParam()))) {
         const SchrijfPad& pad = *VindPad(naam);
         FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailWrite(n, ENOSPC); }, ENOSPC);
         FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailWrite(n, EIO); }, EIO);
@@ -88,7 +88,7 @@ TEST_P(FoutPad, AFullDiskOrAFailedWriteOrSyncAnywhereLeavesNothingAndSaysWhy)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Groepen, FoutPad, testing::ValuesIn(PadGroepen().toVector()),
-                         [](const testing::TestParamInfo<QString>& info) { return info.param.toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Groepen, FoutPad, testing::ValuesIn(PadGroepen()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace

@@ -13,7 +13,7 @@ const std::vector<SchrijfPad>& SchrijfPaden()
     return paden;
 }
 
-QStringList PadGroepen() { return {"boeken", "gegevens", "bord", "inchecken", "stam"}; }
+std::vector<std::string> PadGroepen() { return {"boeken", "gegevens", "bord", "inchecken", "stam"}; }
 
 QStringList PadenVanGroep(const QString& groep)
 {

@@ -6,6 +6,7 @@
 // process on a file system that fails a write.
 
 #include <functional>
+#include <string>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -20,5 +21,5 @@ struct SchrijfPad {
 const std::vector<SchrijfPad>& SchrijfPaden();
 // The names of the steps in one group ("boeken", "bord", "gegevens", "inchecken", "stam").
 QStringList PadenVanGroep(const QString& groep);
-QStringList PadGroepen();
+std::vector<std::string> PadGroepen();
 const SchrijfPad* VindPad(const QString& naam);
