@@ -48,14 +48,6 @@ KindRun DraaiPad(const QString& dir, const QString& naam, int crashNa)
     return run;
 }
 
-// As the next lock holder would: taking the lock rolls a hot journal back.
-void Herstel(const QString& dir)
-{
-    brlib::Werkstation volgende(dir);
-    ASSERT_TRUE(volgende.Lock({brlib::Werkstation::kActionLock}));
-    volgende.Unlock({brlib::Werkstation::kActionLock});
-}
-
 // The kill points: every write up to 24, beyond that the first three, the last
 // three and about 20 evenly spread between, so that a path with many writes
 // keeps the test short.

@@ -75,6 +75,36 @@ void FaalBijElkeStap(const SchrijfPad& pad, const Storing& storing, int fout)
     ZetAdminDir(vorige);
 }
 
+// A power cut right after any write of the action: once the machine is back
+// and the next lock holder has recovered, the files hold the action when the
+// user was told it was stored, and nothing of it otherwise.
+void StroomUitNaElkeSchrijfactie(const SchrijfPad& pad)
+{
+    SCOPED_TRACE(pad.naam.toStdString());
+    QTemporaryDir dir;
+    KopieerAdministratie(DemoBasis(), dir.path());
+    const QString vorige = HuidigeAdminDir();
+    ZetAdminDir(dir.path());
+    const auto voor = AlleBestanden(dir.path());
+    int uitgevallen = 0;
+    for (int n = 1; n < 100; ++n) {
+        FaultFileSystem fs;
+        const Poging p = Probeer(pad, dir.path(), fs, [&](FaultFileSystem& f) { f.PowerOffAfterWrites(n); });
+        const bool uit = fs.PoweredOff();
+        const auto geschreven = AlleBestanden(dir.path());
+        fs.DropUnsynced();
+        Herstel(dir.path());
+        EXPECT_EQ(AlleBestanden(dir.path()), p.opgeslagen ? geschreven : voor) << "power cut after write " << n;
+        EXPECT_EQ(BevindingenIn(dir.path()), "") << "power cut after write " << n;
+        ZetAdminDir(dir.path());
+        if (p.opgeslagen || !uit)
+            break;
+        ++uitgevallen;
+    }
+    EXPECT_GT(uitgevallen, 2);
+    ZetAdminDir(vorige);
+}
+
 class FoutPad : public testing::TestWithParam<std::string> {};
 
 TEST_P(FoutPad, AFullDiskOrAFailedWriteOrSyncAnywhereLeavesNothingAndSaysWhy)
@@ -86,6 +116,13 @@ TEST_P(FoutPad, AFullDiskOrAFailedWriteOrSyncAnywhereLeavesNothingAndSaysWhy)
         FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailWrite(n, EIO); }, EIO);
         FaalBijElkeStap(pad, [](FaultFileSystem& fs, int n) { fs.FailSync(n, EIO); }, EIO);
     }
+}
+
+TEST_P(FoutPad, APowerCutAfterAnyWriteLeavesTheActionOnlyWhenItWasReportedStored)
+{
+    HuidigeDatumVast vandaag(EncodeDate(2026, 3, 10));
+    for (const QString& naam : PadenVanGroep(QString::fromStdString(GetParam())))
+        StroomUitNaElkeSchrijfactie(*VindPad(naam));
 }
 
 INSTANTIATE_TEST_SUITE_P(Groepen, FoutPad, testing::ValuesIn(PadGroepen()),

@@ -37,6 +37,13 @@ void KopieerAdministratie(const QString& van, const QString& naar)
     }
 }
 
+void Herstel(const QString& dir)
+{
+    brlib::Werkstation volgende(dir, brlib::RealFileSystem());
+    ASSERT_TRUE(volgende.Lock({brlib::Werkstation::kActionLock}));
+    volgende.Unlock({brlib::Werkstation::kActionLock});
+}
+
 QString BevindingenIn(const QString& dir)
 {
     const QString vorige = HuidigeAdminDir();
