@@ -48,31 +48,43 @@ Poging Probeer(const SchrijfPad& pad, const QString& dir, FaultFileSystem& fs,
     return poging;
 }
 
+// A copy of the demo administration, the current one while it lives.
+class DemoKopie {
+public:
+    DemoKopie()
+    {
+        KopieerAdministratie(DemoBasis(), dir_.path());
+        ZetAdminDir(dir_.path());
+    }
+    ~DemoKopie() { ZetAdminDir(vorige_); }
+    QString Pad() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString vorige_ = HuidigeAdminDir();
+};
+
 void FaalBijElkeStap(const SchrijfPad& pad, const Storing& storing, int fout)
 {
     SCOPED_TRACE(pad.naam.toStdString());
-    QTemporaryDir dir;
-    KopieerAdministratie(DemoBasis(), dir.path());
-    const QString vorige = HuidigeAdminDir();
-    ZetAdminDir(dir.path());
-    const auto voor = AlleBestanden(dir.path());
+    const DemoKopie kopie;
+    const QString dir = kopie.Pad();
+    const auto voor = AlleBestanden(dir);
     FaultFileSystem fs;
     int mislukt = 0;
     for (int n = 1; n < 100; ++n) {
-        const Poging p = Probeer(pad, dir.path(), fs, [&](FaultFileSystem& f) { storing(f, n); });
+        const Poging p = Probeer(pad, dir, fs, [&](FaultFileSystem& f) { storing(f, n); });
         if (p.opgeslagen)  // n lies beyond the action's last write
             break;
         ++mislukt;
         ASSERT_EQ(p.meldingen.size(), 1) << "fault " << n << ": " << p.meldingen.join(" | ").toStdString();
         EXPECT_TRUE(p.meldingen[0].contains(brlib::FoutTekst(fout))) << p.meldingen[0].toStdString();
-        EXPECT_EQ(AlleBestanden(dir.path()), voor) << "fault " << n;
-        EXPECT_EQ(BevindingenIn(dir.path()), "") << "fault " << n;
-        ZetAdminDir(dir.path());
+        EXPECT_EQ(AlleBestanden(dir), voor) << "fault " << n;
+        EXPECT_EQ(BevindingenIn(dir), "") << "fault " << n;
     }
     EXPECT_GT(mislukt, 2);
-    EXPECT_NE(AlleBestanden(dir.path()), voor);
-    EXPECT_EQ(BevindingenIn(dir.path()), "");
-    ZetAdminDir(vorige);
+    EXPECT_NE(AlleBestanden(dir), voor);
+    EXPECT_EQ(BevindingenIn(dir), "");
 }
 
 // A power cut right after any write of the action: once the machine is back
@@ -81,28 +93,24 @@ void FaalBijElkeStap(const SchrijfPad& pad, const Storing& storing, int fout)
 void StroomUitNaElkeSchrijfactie(const SchrijfPad& pad)
 {
     SCOPED_TRACE(pad.naam.toStdString());
-    QTemporaryDir dir;
-    KopieerAdministratie(DemoBasis(), dir.path());
-    const QString vorige = HuidigeAdminDir();
-    ZetAdminDir(dir.path());
-    const auto voor = AlleBestanden(dir.path());
+    const DemoKopie kopie;
+    const QString dir = kopie.Pad();
+    const auto voor = AlleBestanden(dir);
     int uitgevallen = 0;
     for (int n = 1; n < 100; ++n) {
         FaultFileSystem fs;
-        const Poging p = Probeer(pad, dir.path(), fs, [&](FaultFileSystem& f) { f.PowerOffAfterWrites(n); });
+        const Poging p = Probeer(pad, dir, fs, [&](FaultFileSystem& f) { f.PowerOffAfterWrites(n); });
         const bool uit = fs.PoweredOff();
-        const auto geschreven = AlleBestanden(dir.path());
+        const auto geschreven = AlleBestanden(dir);
         fs.DropUnsynced();
-        Herstel(dir.path());
-        EXPECT_EQ(AlleBestanden(dir.path()), p.opgeslagen ? geschreven : voor) << "power cut after write " << n;
-        EXPECT_EQ(BevindingenIn(dir.path()), "") << "power cut after write " << n;
-        ZetAdminDir(dir.path());
+        Herstel(dir);
+        EXPECT_EQ(AlleBestanden(dir), p.opgeslagen ? geschreven : voor) << "power cut after write " << n;
+        EXPECT_EQ(BevindingenIn(dir), "") << "power cut after write " << n;
         if (p.opgeslagen || !uit)
             break;
         ++uitgevallen;
     }
     EXPECT_GT(uitgevallen, 2);
-    ZetAdminDir(vorige);
 }
 
 class FoutPad : public testing::TestWithParam<std::string> {};

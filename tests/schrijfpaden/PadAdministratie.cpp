@@ -9,6 +9,7 @@
 #include "host/records/Werkstation.h"
 #include "host/tillra/KassaControle.h"
 #include "store/Integriteit.h"
+#include "tests/support/InAdministratie.h"
 #include "tests/support/ProgrammaMap.h"
 
 QString DemoBasis()
@@ -46,16 +47,12 @@ void Herstel(const QString& dir)
 
 QString BevindingenIn(const QString& dir)
 {
-    const QString vorige = HuidigeAdminDir();
-    ZetAdminDir(dir);
-    QStringList regels;
-    {
-        brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(dir));
+    return InAdministratie(dir, [] {
+        QStringList regels;
         for (const Bevinding& b : ControleerAdministratie())
             regels << b.Regel();
         for (const Bevinding& b : Tillra::ControleerKassaBestanden())
             regels << b.Regel();
-    }
-    ZetAdminDir(vorige);
-    return regels.join('\n');
+        return regels.join('\n');
+    });
 }
