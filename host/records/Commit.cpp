@@ -189,9 +189,11 @@ void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std
         return;
     }
     // A journal that stays hot would undo the action at the next lock anyway;
-    // undo it now, so that everybody sees what the error says.
+    // undo it now, so that everybody sees what the error says. The failed
+    // clearing may have reached the disk already, so the journal on disk no
+    // longer tells what to undo: the one in memory does.
     if (const int result = ClearJournal(fs, adminDir); result < 0) {
-        RollBackJournal(fs, adminDir, RollBack::Always);
+        RollBackFiles(fs, adminDir, journal);
         ThrowIoError(kNietOpgeslagen, JournalPath(adminDir), result, kLocation);
     }
 }

@@ -126,8 +126,12 @@ void RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when)
 {
     bool hot = false;
     const std::vector<JournalFile> files = ReadHot(fs, adminDir, when, hot);
-    if (!hot)
-        return;
+    if (hot)
+        RollBackFiles(fs, adminDir, files);
+}
+
+void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files)
+{
     for (const JournalFile& file : files)
         Restore(fs, adminDir + QLatin1Char('/') + file.path, file);
     CheckIo(ClearJournal(fs, adminDir), kRestore, JournalPath(adminDir), kLocation);

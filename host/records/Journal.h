@@ -57,6 +57,9 @@ enum class RollBack { UnlessCommitted, Always };
 // Restores the files of a hot journal and clears it; does nothing without one.
 // Throws EBrRuntime (the journal stays hot) when the files cannot be restored.
 void RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when = RollBack::UnlessCommitted);
+// Restores `files` (the journal as it was written) and clears the journal: for a
+// commit whose clearing failed after it may have cleared the journal on disk.
+void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files);
 // Marks the journal as done (not hot); durably when `sync`.
 int ClearJournal(FileSystem& fs, const QString& adminDir, bool sync = true);
 // True when the administration holds a journal that would be rolled back.

@@ -10,6 +10,7 @@
 #include "host/records/Werkstation.h"
 #include "tests/store/ReserveringSchrijven.h"
 #include "tests/store/StoreTestHulp.h"
+#include "tests/support/InAdministratie.h"
 #include "tests/support/TempAdmin.h"
 
 namespace {
@@ -65,15 +66,7 @@ void Herstel(const QString& dir)
 
 QString BevindingenIn(const QString& dir)
 {
-    const QString vorige = HuidigeAdminDir();
-    ZetAdminDir(dir);
-    QString tekst;
-    {
-        brlib::WerkstationScope scope(std::make_shared<brlib::Werkstation>(dir));
-        tekst = Bevindingen();
-    }
-    ZetAdminDir(vorige);
-    return tekst;
+    return InAdministratie(dir, [] { return Bevindingen(); });
 }
 
 TEST(CrashTest, EveryKillPointLeavesTheBookingWholeOrAbsent)

@@ -12,6 +12,12 @@ void FaultFileSystem::FailWrite(int n, int error)
     failError_ = error;
 }
 
+void FaultFileSystem::FailSync(int n, int error)
+{
+    failSyncAt_ = syncs_ + n;
+    failSyncError_ = error;
+}
+
 void FaultFileSystem::PowerOffAfterWrites(int n) { offAfter_ = writes_ + n; }
 
 QByteArray FaultFileSystem::Content(const QString& path)
@@ -85,6 +91,8 @@ int FaultFileSystem::Sync(int handle)
 {
     if (off_)
         return -EIO;
+    if (++syncs_ == failSyncAt_)
+        return -failSyncError_;
     syncedData_.erase(paths_[handle]);
     return real_.Sync(handle);
 }
@@ -108,6 +116,8 @@ int FaultFileSystem::SyncDir(const QString& path)
 {
     if (off_)
         return -EIO;
+    if (++syncs_ == failSyncAt_)
+        return -failSyncError_;
     for (auto it = syncedEntry_.begin(); it != syncedEntry_.end();)
         it = QFileInfo(it->first).path() == path ? syncedEntry_.erase(it) : std::next(it);
     return real_.SyncDir(path);

@@ -1,6 +1,7 @@
 #pragma once
 // A file system for tests that passes every call to the real one, but can
 //  - fail the n-th write from now with an error (ENOSPC by default);
+//  - fail the n-th sync from now with an error (EIO by default);
 //  - "lose power" after the n-th write: every later call fails with EIO;
 //  - drop what was not synced: writes since the file's last sync are undone,
 //    files created or removed since their folder's last sync are removed or
@@ -20,8 +21,11 @@ public:
     FaultFileSystem();
 
     void FailWrite(int n, int error = ENOSPC);
+    void FailSync(int n, int error = EIO);
     void PowerOffAfterWrites(int n);
     bool PoweredOff() const { return off_; }
+    int Writes() const { return writes_; }
+    int Syncs() const { return syncs_; }
     // Undoes everything unsynced and powers on again.
     void DropUnsynced();
 
@@ -53,6 +57,9 @@ private:
     int writes_ = 0;
     int failAt_ = 0;
     int failError_ = ENOSPC;
+    int syncs_ = 0;
+    int failSyncAt_ = 0;
+    int failSyncError_ = EIO;
     int offAfter_ = 0;
     bool off_ = false;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // Every record file of an administration (data, day pointers, texts and the
 // update count) with its bytes, to show that a refused or failed action left
-// them as they were.
+// them as they were. Keys are paths relative to the administration, so that
+// two copies of one administration compare equal.
 
 #include <map>
 #include <QByteArray>
@@ -17,7 +18,7 @@ inline std::map<QString, QByteArray> AlleBestanden(const QString& map)
         const QString pad = it.next();
         QFile f(pad);
         f.open(QIODevice::ReadOnly);
-        inhoud[pad] = f.readAll();
+        inhoud[QDir(map).relativeFilePath(pad)] = f.readAll();
     }
     return inhoud;
 }

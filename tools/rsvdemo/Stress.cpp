@@ -14,6 +14,7 @@
 #include "host/tillra/KassaControle.h"
 #include "store/Integriteit.h"
 #include "tools/rsvdemo/DemoHotel.h"
+#include "tools/rsvdemo/StressProces.h"
 #include "tools/rsvdemo/StressWerkplek.h"
 
 namespace {
@@ -26,29 +27,16 @@ struct StressOpties {
     int voortgang = 0;  // a workstation reports after every this many bookings; 0: never
 };
 
-// DIR followed by "--name value" pairs; false on anything else.
-bool LeesOpties(const QStringList& args, StressOpties& opties)
+bool LeesOpties(const QStringList& args, StressOpties& o)
 {
-    if (args.isEmpty() || args.size() % 2 == 0)
-        return false;
-    opties.map = args[0];
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        bool ok = false;
-        const int waarde = args[i + 1].toInt(&ok);
-        if (!ok || waarde < 0)
-            return false;
-        if (args[i] == QLatin1String("--workstations"))
-            opties.werkplekken = waarde;
-        else if (args[i] == QLatin1String("--bookings"))
-            opties.boekingen = waarde;
-        else if (args[i] == QLatin1String("--seed"))
-            opties.zaad = static_cast<uint32_t>(waarde);
-        else if (args[i] == QLatin1String("--progress"))
-            opties.voortgang = waarde;
-        else
-            return false;
-    }
-    return true;
+    int zaad = 1;
+    const bool goed = LeesGetallen(args, o.map,
+                                   {{QStringLiteral("--workstations"), &o.werkplekken},
+                                    {QStringLiteral("--bookings"), &o.boekingen},
+                                    {QStringLiteral("--seed"), &zaad},
+                                    {QStringLiteral("--progress"), &o.voortgang}});
+    o.zaad = static_cast<uint32_t>(zaad);
+    return goed;
 }
 
 int Gebruik()
@@ -57,7 +45,20 @@ int Gebruik()
     return 2;
 }
 
-// A new or empty directory first gets the demo hotel's master data.
+// Adds a finished child's counts; a killed child counts nothing.
+void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
+{
+    kind.waitForFinished(-1);
+    StressTelling t;
+    if (kind.exitStatus() != QProcess::NormalExit || !LeesTelling(kind.readAllStandardOutput(), t)) {
+        ++afgebroken;
+        return;
+    }
+    TelBij(t, totaal);
+}
+
+}  // namespace
+
 bool ZorgVoorHotel(const QString& pad)
 {
     QDir map(pad);
@@ -68,31 +69,35 @@ bool ZorgVoorHotel(const QString& pad)
     return !leeg || MaakDemoHotel(HuidigeDatum::Object().Jaar());
 }
 
-std::unique_ptr<QProcess> StartWerkplek(const StressOpties& o, int i)
+std::unique_ptr<QProcess> StartWerkplek(const QString& map, int boekingen, uint32_t zaad, int voortgang,
+                                        QProcess::ProcessChannelMode kanalen)
 {
     auto kind = std::make_unique<QProcess>();
-    kind->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    kind->setProcessChannelMode(kanalen);
     kind->start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("stress-werkplek"), QDir(o.map).absolutePath(), QStringLiteral("--bookings"),
-                 QString::number(o.boekingen), QStringLiteral("--seed"), QString::number(o.zaad * 1000u + i),
-                 QStringLiteral("--progress"), QString::number(o.voortgang)});
+                {QStringLiteral("stress-werkplek"), QDir(map).absolutePath(), QStringLiteral("--bookings"),
+                 QString::number(boekingen), QStringLiteral("--seed"), QString::number(zaad),
+                 QStringLiteral("--progress"), QString::number(voortgang)});
     kind->waitForStarted();
-    std::printf("werkplek %lld\n", static_cast<long long>(kind->processId()));
-    std::fflush(stdout);
     return kind;
 }
 
-// Adds a finished child's counts; a killed child counts nothing.
-void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
+bool LeesTelling(const QByteArray& tekst, StressTelling& t)
 {
-    kind.waitForFinished(-1);
-    StressTelling t;
-    if (kind.exitStatus() != QProcess::NormalExit ||
-        std::sscanf(kind.readAllStandardOutput().constData(), "%d %d %d %d %d %d %d", &t.opgeslagen, &t.bezet,
-                    &t.geenLock, &t.fouten, &t.gewijzigd, &t.ingecheckt, &t.uitgecheckt) != 7) {
-        ++afgebroken;
-        return;
-    }
+    return std::sscanf(tekst.constData(), "%d %d %d %d %d %d %d", &t.opgeslagen, &t.bezet, &t.geenLock, &t.fouten,
+                       &t.gewijzigd, &t.ingecheckt, &t.uitgecheckt) == 7;
+}
+
+QByteArray TellingRegel(const StressTelling& t)
+{
+    return QByteArray::number(t.opgeslagen) + ' ' + QByteArray::number(t.bezet) + ' ' +
+           QByteArray::number(t.geenLock) + ' ' + QByteArray::number(t.fouten) + ' ' +
+           QByteArray::number(t.gewijzigd) + ' ' + QByteArray::number(t.ingecheckt) + ' ' +
+           QByteArray::number(t.uitgecheckt);
+}
+
+void TelBij(const StressTelling& t, StressTelling& totaal)
+{
     totaal.opgeslagen += t.opgeslagen;
     totaal.bezet += t.bezet;
     totaal.geenLock += t.geenLock;
@@ -102,7 +107,6 @@ void TelOp(QProcess& kind, StressTelling& totaal, int& afgebroken)
     totaal.uitgecheckt += t.uitgecheckt;
 }
 
-// A child killed mid-commit leaves a hot journal: taking the lock rolls it back.
 bool HerstelAfgebroken()
 {
     try {
@@ -116,7 +120,32 @@ bool HerstelAfgebroken()
     }
 }
 
-}  // namespace
+int MeldBevindingen()
+{
+    // Check-ins open till registrations: the till files must be whole as well.
+    std::vector<Bevinding> bevindingen = ControleerAdministratie();
+    for (const Bevinding& b : Tillra::ControleerKassaBestanden())
+        bevindingen.push_back(b);
+    for (const Bevinding& b : bevindingen)
+        std::printf("%s\n", b.Regel().toLocal8Bit().constData());
+    return int(bevindingen.size());
+}
+
+bool LeesGetallen(const QStringList& args, QString& map, const std::map<QString, int*>& getallen)
+{
+    if (args.isEmpty() || args.size() % 2 == 0)
+        return false;
+    map = args[0];
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        bool ok = false;
+        const int waarde = args[i + 1].toInt(&ok);
+        const auto doel = getallen.find(args[i]);
+        if (!ok || waarde < 0 || doel == getallen.end())
+            return false;
+        *doel->second = waarde;
+    }
+    return true;
+}
 
 int StressRun(const QStringList& args)
 {
@@ -126,8 +155,12 @@ int StressRun(const QStringList& args)
     if (!ZorgVoorHotel(o.map))
         return 1;
     std::vector<std::unique_ptr<QProcess>> kinderen;
-    for (int i = 0; i < o.werkplekken; ++i)
-        kinderen.push_back(StartWerkplek(o, i));
+    for (int i = 0; i < o.werkplekken; ++i) {
+        kinderen.push_back(StartWerkplek(o.map, o.boekingen, o.zaad * 1000u + i, o.voortgang,
+                                         QProcess::ForwardedErrorChannel));
+        std::printf("werkplek %lld\n", static_cast<long long>(kinderen.back()->processId()));
+        std::fflush(stdout);
+    }
     StressTelling totaal;
     int afgebroken = 0;
     for (auto& kind : kinderen)
@@ -137,14 +170,9 @@ int StressRun(const QStringList& args)
                 "geen vergrendeling %d), fouten %d, afgebroken %d, ingecheckt %d, uitgecheckt %d\n",
                 totaal.opgeslagen, totaal.gewijzigd, totaal.bezet + totaal.geenLock, totaal.bezet, totaal.geenLock,
                 totaal.fouten, afgebroken, totaal.ingecheckt, totaal.uitgecheckt);
-    // Check-ins open till registrations: the till files must be whole as well.
-    std::vector<Bevinding> bevindingen = ControleerAdministratie();
-    for (const Bevinding& b : Tillra::ControleerKassaBestanden())
-        bevindingen.push_back(b);
-    for (const Bevinding& b : bevindingen)
-        std::printf("%s\n", b.Regel().toLocal8Bit().constData());
-    std::printf("%s\n", bevindingen.empty() && hersteld ? "OK" : "FOUT");
-    return bevindingen.empty() && hersteld ? 0 : 1;
+    const bool schoon = MeldBevindingen() == 0 && hersteld;
+    std::printf("%s\n", schoon ? "OK" : "FOUT");
+    return schoon ? 0 : 1;
 }
 
 int StressWerkplekRun(const QStringList& args)
@@ -154,13 +182,13 @@ int StressWerkplekRun(const QStringList& args)
         return Gebruik();
     ZetAdminDir(QDir(o.map).absolutePath());
     const long long pid = QCoreApplication::applicationPid();
-    const StressTelling t = BoekWillekeurig(o.boekingen, o.zaad, [&](int gedaan) {
+    const StressTelling t = BoekWillekeurig(o.boekingen, o.zaad, [&](int gedaan, const StressTelling& telling) {
         if (o.voortgang > 0 && gedaan % o.voortgang == 0) {
-            std::fprintf(stderr, "voortgang %lld %d\n", pid, gedaan);
+            std::fprintf(stderr, "voortgang %lld %d\ntelling %lld %s\n", pid, gedaan, pid,
+                         TellingRegel(telling).constData());
             std::fflush(stderr);
         }
     });
-    std::printf("%d %d %d %d %d %d %d\n", t.opgeslagen, t.bezet, t.geenLock, t.fouten, t.gewijzigd, t.ingecheckt,
-                t.uitgecheckt);
+    std::printf("%s\n", TellingRegel(t).constData());
     return 0;
 }

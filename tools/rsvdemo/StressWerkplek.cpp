@@ -65,7 +65,8 @@ void CheckInOfUit(std::mt19937& gen, StressTelling& telling)
         return;
     if (incheck::IsIngecheckt(k)) {
         lijst.KamerUitchecken(kamer);
-        telling.uitgecheckt += incheck::IsUitgecheckt(lijst.Reservering().kamerRegels[kamer]);
+        // The list reads the reservation again, which may have lost rooms meanwhile.
+        telling.uitgecheckt += lijst.IsKamer(kamer) && incheck::IsUitgecheckt(lijst.Reservering().kamerRegels[kamer]);
         return;
     }
     brlib::stPersoon gast;
@@ -135,7 +136,8 @@ void EenActie(int i, const std::vector<brlib::stKamer>& kamers, std::mt19937& ge
 
 }  // namespace
 
-StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking)
+StressTelling BoekWillekeurig(int aantal, uint32_t zaad,
+                              const std::function<void(int, const StressTelling&)>& naBoeking)
 {
     StressTelling telling;
     int berichten = 0;
@@ -159,7 +161,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<voi
     std::vector<JaarNr> geboekt;
     for (int i = 0; i < aantal; ++i) {
         EenActie(i, kamers, gen, geboekt, berichten, telling);
-        naBoeking(i + 1);
+        naBoeking(i + 1, telling);
     }
     return telling;
 }

@@ -23,5 +23,6 @@ struct StressTelling {
 // stored reservations. After four in ten, one of its earlier bookings gets
 // another end date (3 in 10 of those are cancelled instead); after each, a
 // random room of this year is checked in, or out when it is in.
-// `naBoeking` hears the number of actions tried so far after each one.
-StressTelling BoekWillekeurig(int aantal, uint32_t zaad, const std::function<void(int)>& naBoeking);
+// `naBoeking` hears the number of actions tried so far and the counts after each one.
+StressTelling BoekWillekeurig(int aantal, uint32_t zaad,
+                              const std::function<void(int, const StressTelling&)>& naBoeking);

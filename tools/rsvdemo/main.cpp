@@ -1,7 +1,7 @@
 // rsvdemo DIR: makes a small demo hotel in DIR (created when missing) with a
 // few weeks of bookings around today, through the module's write paths.
 // Refuses a directory that is not empty, so that it never mixes demo data into
-// an administration. rsvdemo stress ...: see Stress.h.
+// an administration. rsvdemo stress ...: see Stress.h; rsvdemo soak ...: see Soak.h.
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -14,6 +14,7 @@
 #include "tools/rsvdemo/DemoBoekingen.h"
 #include "tools/rsvdemo/DemoHotel.h"
 #include "tools/rsvdemo/DemoRelaties.h"
+#include "tools/rsvdemo/Soak.h"
 #include "tools/rsvdemo/Stress.h"
 
 namespace {
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     });
     if (args.size() > 1 && args[1] == QLatin1String("stress"))
         return StressRun(args.mid(2));
+    if (args.size() > 1 && args[1] == QLatin1String("soak"))
+        return SoakRun(args.mid(2));
     if (args.size() > 1 && args[1] == QLatin1String("stress-werkplek"))
         return StressWerkplekRun(args.mid(2));
     if (args.size() != 2) {

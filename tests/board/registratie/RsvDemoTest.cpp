@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -133,6 +134,41 @@ TEST(RsvDemoStress, ConcurrentWorkstationsNeverBookARoomTwiceEvenWhenKilledMidwa
     auto weer = Draai("rsvdemo", Stress(map, 2, 10, 9));
     EXPECT_EQ(weer->exitCode(), 0) << weer->readAllStandardOutput().toStdString();
     VerwachtSchoon(map);
+}
+
+// A few seconds of the soak: workstations killed and started again at random
+// leave no overlap and no finding, and each one's work is summed up.
+TEST(RsvDemoStress, AShortSoakWithKilledWorkstationsEndsClean)
+{
+    QTemporaryDir tijdelijk;
+    const QString map = tijdelijk.filePath(QStringLiteral("soak"));
+    auto soak = Draai("rsvdemo", {QStringLiteral("soak"), map, QStringLiteral("--workstations"), QStringLiteral("3"),
+                                  QStringLiteral("--seconds"), QStringLiteral("4"), QStringLiteral("--seed"),
+                                  QStringLiteral("5")});
+    const QByteArray uitvoer = soak->readAllStandardOutput();
+    EXPECT_EQ(soak->exitCode(), 0) << uitvoer.toStdString() << soak->readAllStandardError().toStdString();
+    EXPECT_TRUE(uitvoer.contains("werkplek 3: ")) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.contains(", 0 bevindingen\nOK\n")) << uitvoer.toStdString();
+    VerwachtSchoon(map);
+}
+
+TEST(RsvDemoStress, ASoakOnADamagedAdministrationReportsTheFindingAndFails)
+{
+    QTemporaryDir tijdelijk;
+    const QString map = tijdelijk.filePath(QStringLiteral("soak"));
+    ASSERT_EQ(Draai("rsvdemo", {map})->exitCode(), 0);
+    QFile dagen(map + QStringLiteral("/%1/rsv_dagrgl.pnt").arg(HuidigeDatum::Object().Jaar()));
+    ASSERT_TRUE(dagen.open(QIODevice::ReadWrite));
+    dagen.seek(dagen.size() / 2);
+    dagen.write(QByteArray(64, '\x7f'));
+    dagen.close();
+
+    auto soak = Draai("rsvdemo", {QStringLiteral("soak"), map, QStringLiteral("--workstations"), QStringLiteral("1"),
+                                  QStringLiteral("--seconds"), QStringLiteral("1"), QStringLiteral("--seed"),
+                                  QStringLiteral("1")});
+    const QByteArray uitvoer = soak->readAllStandardOutput();
+    EXPECT_EQ(soak->exitCode(), 1) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.endsWith("FOUT\n")) << uitvoer.toStdString();
 }
 
 // The demo's family booking is made on a relation card and names a guest for
