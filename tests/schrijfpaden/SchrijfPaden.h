@@ -16,6 +16,9 @@ struct SchrijfPad {
     // True when the step stored its change. A write unit that reports a disk
     // error by throwing passes EBrRuntime on; one that shows it, shows it.
     std::function<bool()> voerUit;
+    // The step learns its outcome by reading the reservation back, so a power
+    // cut between its commit and that read leaves the outcome unknown.
+    bool leestTerug = false;
 };
 
 const std::vector<SchrijfPad>& SchrijfPaden();

@@ -137,7 +137,7 @@ std::vector<SchrijfPad> ReserveringPaden()
         {"bord/periode", Verschuif},
         {"bord/groep", Groepeer},
         {"inchecken/inchecken", CheckIn},
-        {"inchecken/uitchecken", [] { return ViaInCheckLijst("Jansen", true); }},
-        {"inchecken/annuleren", [] { return ViaInCheckLijst("P. Visser", false); }},
+        {"inchecken/uitchecken", [] { return ViaInCheckLijst("Jansen", true); }, true},
+        {"inchecken/annuleren", [] { return ViaInCheckLijst("P. Visser", false); }, true},
     };
 }
