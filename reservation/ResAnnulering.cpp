@@ -1,6 +1,7 @@
 #include "reservation/ResAnnulering.h"
 
 #include "reservation/ReserveringSchrijver.h"
+#include "logboek/LogboekActie.h"
 
 namespace {
 
@@ -39,7 +40,11 @@ std::optional<QString> Annuleer(ReserveringSchrijver& schrijver, JaarNr sleutel,
 
 ActieUitkomst AnnuleerReservering(JaarNr sleutel, int32_t wijzigTeller, const QString& titel)
 {
-    return VoerResActieUit([&](ReserveringSchrijver& s) { return Annuleer(s, sleutel, wijzigTeller); },
+    return VoerResActieUit(
+        [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Annuleren"), sleutel);
+            return Annuleer(s, sleutel, wijzigTeller);
+        },
                            QStringLiteral("De reservering is niet geannuleerd."), titel);
 }
 
@@ -47,6 +52,7 @@ ActieUitkomst VerwijderUitGroep(JaarNr sleutel, const QString& titel)
 {
     return VoerResActieUit(
         [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Uit groep"), sleutel);
             NeemUitGroep(s, sleutel);
             return std::optional<QString>();
         },

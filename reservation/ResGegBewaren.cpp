@@ -4,6 +4,7 @@
 
 #include "reservation/ReserveringSchrijver.h"
 #include "store/RecordTekst.h"
+#include "logboek/LogboekActie.h"
 
 namespace {
 
@@ -101,6 +102,10 @@ ResWijziging MaakWijziging(const brlib::RsvReservering& gelezen, const brlib::Rs
 
 ActieUitkomst BewaarResWijziging(const ResWijziging& wijziging, const QString& titel)
 {
-    return VoerResActieUit([&](ReserveringSchrijver& schrijver) { return Bewaar(schrijver, wijziging); },
+    return VoerResActieUit(
+        [&](ReserveringSchrijver& schrijver) {
+            logboek::NoteerReservering(QStringLiteral("Gegevens wijzigen"), wijziging.sleutel);
+            return Bewaar(schrijver, wijziging);
+        },
                            QStringLiteral("De wijzigingen zijn niet opgeslagen."), titel);
 }
