@@ -28,6 +28,22 @@ void TekenTekst(QPainter& p, const QRect& rect, int uitlijning, const QString& t
     p.drawText(rect, uitlijning, tekst);
 }
 
+// The housekeeping mark left of the room number; a clean room has none.
+void TekenKamerStatus(QPainter& p, const QRect& cel, logboek::e_KamerStatus status)
+{
+    static const std::map<logboek::e_KamerStatus, QColor> kleuren{{logboek::ksVuil, QColor(0xC0, 0x70, 0x00)},
+                                                                 {logboek::ksGecontroleerd, QColor(0x00, 0x96, 0x00)},
+                                                                 {logboek::ksBuitenGebruik, QColor(0xC0, 0x00, 0x00)}};
+    const auto kleur = kleuren.find(status);
+    if (kleur == kleuren.end())
+        return;
+    const int zijde = std::max(4, std::min(8, cel.height() - 6));
+    const QRect vlak(cel.left() + 3, cel.center().y() - zijde / 2, zijde, zijde);
+    p.fillRect(vlak, kleur->second);
+    if (status == logboek::ksBuitenGebruik)
+        p.fillRect(QRect(cel.left() + 1, cel.center().y(), cel.width() - 2, 1), kleur->second);
+}
+
 }  // namespace
 
 BordTekenaar::BordTekenaar(const BordToestand& toestand, const BordGeometrie& geometrie, const KleurTabel& tabel,
@@ -83,8 +99,10 @@ void BordTekenaar::TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int
         TekenTekst(p, cel, Qt::AlignCenter, FormatDateTime(QStringLiteral("ddd\nd\nmmm"), datum),
                    DagGetal(datum) == DagGetal(vandaag_));
     } else if (kolom == 0) {
-        TekenTekst(p, binnen, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QString::number(toestand_.kamers[rij - 1].kamerNr), true);
+        const int32_t kamerNr = toestand_.kamers[rij - 1].kamerNr;
+        if (const auto status = toestand_.kamerStatus.find(kamerNr); status != toestand_.kamerStatus.end())
+            TekenKamerStatus(p, cel, status->second);
+        TekenTekst(p, binnen, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(kamerNr), true);
     } else if (kolom == 1) {
         TekenTekst(p, binnen, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    toestand_.kamers[rij - 1].omschr, false);
