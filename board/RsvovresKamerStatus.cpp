@@ -6,7 +6,7 @@
 #include "board/NieuweReservering.h"
 #include "board/Rsvovresunit.h"
 #include "host/ui/HandlerGuard.h"
-#include "logboek/KamerStatusOpslag.h"
+#include "masterdata/KamerStatusOpslag.h"
 
 namespace {
 

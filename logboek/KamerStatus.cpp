@@ -77,8 +77,11 @@ void ZetKamerStatusInActie(int32_t kamerNr, e_KamerStatus status)
 
 QString BuitenGebruikMelding(int32_t kamerNr)
 {
-    if (KamerStatus(kamerNr) != ksBuitenGebruik)
-        return {};
+    return KamerStatus(kamerNr) == ksBuitenGebruik ? BuitenGebruikTekst(kamerNr) : QString();
+}
+
+QString BuitenGebruikTekst(int32_t kamerNr)
+{
     return QStringLiteral("Kamer ") + QString::number(kamerNr) +
            QStringLiteral(" is buiten gebruik en kan niet geboekt worden.");
 }

@@ -50,5 +50,7 @@ void ZetKamerStatusInActie(int32_t kamerNr, e_KamerStatus status);
 
 // The refusal for booking or moving onto the room, or empty when it may be used.
 QString BuitenGebruikMelding(int32_t kamerNr);
+// That refusal's text.
+QString BuitenGebruikTekst(int32_t kamerNr);
 
 }  // namespace logboek

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <QStringList>
 
-#include "checkin/PersoonGegevens.h"
 #include "host/base/DatumTekst.h"
 #include "host/brlib/ReserveringCursor.h"
 #include "host/brlib/ResStatus.h"
@@ -40,7 +39,7 @@ QString Gasten(const brlib::stRes& regel, const QStringList& labels)
 {
     QStringList namen;
     for (const brlib::stPersoon& p : regel.inCheck.personen)
-        namen << incheck::PersoonNaam(p, labels);
+        namen << p.GetNaam(labels);
     return namen.join(QStringLiteral(", "));
 }
 
@@ -75,7 +74,10 @@ Velden ResMomentopname(const JaarNr& sleutel)
     for (const brlib::stRes& regel : res.kamerRegels) {
         const QString naam = RegelNaam(regel, v);
         v.emplace_back(naam, RegelWaarde(regel));
-        const QString gasten = Gasten(regel, incheck::PersoonLabels(res));
+        // Without a relation card a person's values are the standard person fields, name and first name first.
+        const QStringList labels =
+            res.relatieLabels.isEmpty() ? QStringList{QStringLiteral("Naam"), QStringLiteral("Voornaam")} : res.relatieLabels;
+        const QString gasten = Gasten(regel, labels);
         if (!gasten.isEmpty())
             v.emplace_back(naam + QStringLiteral(" gasten"), gasten);
     }

@@ -3,7 +3,7 @@
 
 #include "board/Verplaatsing.h"
 #include "host/brlib/ReserveringCursor.h"
-#include "logboek/KamerStatusOpslag.h"
+#include "masterdata/KamerStatusOpslag.h"
 #include "tests/logboek/LogboekTest.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "logboek/KamerStatusOpslag.h"
+#include "masterdata/KamerStatusOpslag.h"
 
 #include "host/records/UpdateCount.h"
 #include "logboek/LogboekActie.h"
