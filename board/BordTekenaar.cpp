@@ -28,20 +28,25 @@ void TekenTekst(QPainter& p, const QRect& rect, int uitlijning, const QString& t
     p.drawText(rect, uitlijning, tekst);
 }
 
-// The housekeeping mark left of the room number; a clean room has none.
+// The housekeeping mark of a room that is not clean: its number cell tinted,
+// a bar in the status colour at its left edge; a room out of use is struck through.
 void TekenKamerStatus(QPainter& p, const QRect& cel, logboek::e_KamerStatus status)
 {
-    static const std::map<logboek::e_KamerStatus, QColor> kleuren{{logboek::ksVuil, QColor(0xC0, 0x70, 0x00)},
-                                                                 {logboek::ksGecontroleerd, QColor(0x00, 0x96, 0x00)},
-                                                                 {logboek::ksBuitenGebruik, QColor(0xC0, 0x00, 0x00)}};
+    struct Kleuren {
+        QColor bar;
+        QColor tint;
+    };
+    static const std::map<logboek::e_KamerStatus, Kleuren> kleuren{
+        {logboek::ksVuil, {QColor(0xD0, 0x80, 0x00), QColor(0xFF, 0xE4, 0xB8)}},
+        {logboek::ksGecontroleerd, {QColor(0x00, 0x96, 0x00), QColor(0xD4, 0xF2, 0xD4)}},
+        {logboek::ksBuitenGebruik, {QColor(0xC0, 0x00, 0x00), QColor(0xF6, 0xC8, 0xC8)}}};
     const auto kleur = kleuren.find(status);
     if (kleur == kleuren.end())
         return;
-    const int zijde = std::max(4, std::min(8, cel.height() - 6));
-    const QRect vlak(cel.left() + 3, cel.center().y() - zijde / 2, zijde, zijde);
-    p.fillRect(vlak, kleur->second);
+    p.fillRect(cel.adjusted(0, 0, -1, -1), kleur->second.tint);
+    p.fillRect(QRect(cel.left(), cel.top(), 3, cel.height() - 1), kleur->second.bar);
     if (status == logboek::ksBuitenGebruik)
-        p.fillRect(QRect(cel.left() + 1, cel.center().y(), cel.width() - 2, 1), kleur->second);
+        p.fillRect(QRect(cel.left() + 4, cel.center().y(), cel.width() - 6, 1), kleur->second.bar);
 }
 
 }  // namespace

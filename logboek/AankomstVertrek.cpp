@@ -35,9 +35,12 @@ std::optional<double> OpenBedrag(const brlib::stRes& regel)
     return reg->GetOpenstaandBedrag();
 }
 
-// A line that begins after its reservation, or continues on another room, is a room change, not a coming or going.
+// A line that begins after its reservation, or continues on another room, is a room change, not a coming or
+// going; a blockade brings no guest.
 std::optional<AankomstVertrekRij> Rij(const brlib::RsvReservering& res, const brlib::stRes& regel, TDateTime dag)
 {
+    if (regel.soort == 2)
+        return std::nullopt;
     const bool aankomst = std::floor(regel.begin) == dag && std::floor(res.begin) == dag;
     const bool vertrek = std::floor(regel.eind) == dag && regel.verplaatstNaar <= 0;
     if (!aankomst && !vertrek)

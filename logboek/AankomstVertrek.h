@@ -2,7 +2,7 @@
 // The arrivals and departures of one day, for the front desk: every room line
 // that begins or ends that day, with its guest, persons and check-in state,
 // and for a departure what is still open at the till. A room moved part-way
-// is neither: its guest stays in the hotel.
+// is neither (its guest stays in the hotel), nor is a blockade.
 
 #include <cstdint>
 #include <optional>

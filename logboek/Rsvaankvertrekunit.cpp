@@ -3,6 +3,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,6 +34,7 @@ void TfrmRsvAankVertrek::MaakWidgets()
 {
     dtpckDatum = new QDateEdit(ToQDate(HuidigeDatum::Object().Huidige()), this);
     dtpckDatum->setObjectName(QStringLiteral("dtpckDatum"));
+    dtpckDatum->setLocale(QLocale(QLocale::Dutch, QLocale::Netherlands));
     dtpckDatum->setDisplayFormat(QStringLiteral("dddd dd-MM-yyyy"));
     dtpckDatum->setCalendarPopup(true);
     auto* boven = new QHBoxLayout;

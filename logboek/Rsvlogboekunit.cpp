@@ -1,5 +1,7 @@
 #include "logboek/Rsvlogboekunit.h"
 
+#include <algorithm>
+
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -121,6 +123,7 @@ void TfrmRsvLogboek::btnZoekenClick()
     regels_.clear();
     try {
         regels_ = logboek::ZoekLogboek(vraag);
+        std::reverse(regels_.begin(), regels_.end());  // the latest first
     } catch (const EBrRuntime& fout) {
         ErrorMsg(fout.Message(), titel_);
     }

@@ -28,7 +28,7 @@ public:
     QPushButton* btnExporteren;
     QPushButton* btnSluiten;
 
-    // The records shown, one group of grid rows each.
+    // The records shown, the latest first, one group of grid rows each.
     const std::vector<logboek::LogRegel>& Regels() const { return regels_; }
     void btnZoekenClick();
 
