@@ -4,6 +4,7 @@
 #include <QTime>
 
 #include "host/base/HuidigeDatum.h"
+#include "host/base/MachineSettings.h"
 #include "host/base/TDateTime.h"
 #include "host/records/TekstLijst.h"
 #include "store/RecordCache.h"
@@ -42,7 +43,12 @@ TDateTime Nu()
     return HuidigeDatum::Object().Huidige() + QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
 }
 
-QString WerkplekNaam() { return Omgeving("RSV_WERKPLEK", QSysInfo::machineHostName()); }
+// The host application asks a workstation's name once and keeps it there.
+QString WerkplekNaam()
+{
+    const QString gegeven = MachineSettings(QStringLiteral("Werkplek")).ReadString(QStringLiteral("Naam"), QString());
+    return Omgeving("RSV_WERKPLEK", gegeven.isEmpty() ? QSysInfo::machineHostName() : gegeven);
+}
 QString GebruikerNaam() { return Omgeving("USER", QString()); }
 
 void SchrijfLogRegel(const LogRegel& regel)

@@ -67,7 +67,8 @@ struct LogRegel {
 
 // Today's date (HuidigeDatum) with the wall-clock time of day.
 TDateTime Nu();
-// This workstation's name and user: RSV_WERKPLEK and USER when set, else the host name.
+// This workstation's name: RSV_WERKPLEK when set, else the name the host
+// application was given for it, else the host name. The user: USER.
 QString WerkplekNaam();
 QString GebruikerNaam();
 
