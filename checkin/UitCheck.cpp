@@ -74,7 +74,7 @@ bool UitcheckOpslaan(const brlib::stRes& kamer, bool uitgecheckt)
     const bool opgeslagen = brlib::IncheckOpslaanUitCheck(kamer.inCheck, uitgecheckt, NuMetTijd());
     // The room is to be cleaned before the next guest, in the same action.
     if (opgeslagen && uitgecheckt)
-        logboek::ZetKamerStatusInActie(kamer.kamerNr, logboek::ksVuil);
+        logboek::MaakKamerVuilInActie(kamer.kamerNr);
     return opgeslagen;
 }
 

@@ -75,6 +75,12 @@ void ZetKamerStatusInActie(int32_t kamerNr, e_KamerStatus status)
                      KamerStatusTekst(oud), KamerStatusTekst(status)});
 }
 
+void MaakKamerVuilInActie(int32_t kamerNr)
+{
+    if (KamerStatus(kamerNr) != ksBuitenGebruik)
+        ZetKamerStatusInActie(kamerNr, ksVuil);
+}
+
 QString BuitenGebruikMelding(int32_t kamerNr)
 {
     return KamerStatus(kamerNr) == ksBuitenGebruik ? BuitenGebruikTekst(kamerNr) : QString();

@@ -48,6 +48,9 @@ std::map<int32_t, e_KamerStatus> KamerStatussen();
 // for the audit trail. Does nothing when the room has that status already.
 void ZetKamerStatusInActie(int32_t kamerNr, e_KamerStatus status);
 
+// A check-out leaves the room dirty, inside its action; a room out of use stays so.
+void MaakKamerVuilInActie(int32_t kamerNr);
+
 // The refusal for booking or moving onto the room, or empty when it may be used.
 QString BuitenGebruikMelding(int32_t kamerNr);
 // That refusal's text.

@@ -1,6 +1,7 @@
 #include "logboek/ResMomentopname.h"
 
 #include <algorithm>
+#include <QLocale>
 #include <QStringList>
 
 #include "host/base/DatumTekst.h"
@@ -65,7 +66,7 @@ Velden ResMomentopname(const JaarNr& sleutel)
         {QStringLiteral("status"), brlib::RsvGetStatusOmschr(res.status)},
         {QStringLiteral("soort"), Soort(res.soort)},
         {QStringLiteral("periode"), Datum(res.begin) + QStringLiteral(" - ") + Datum(res.eind)},
-        {QStringLiteral("totaal"), QString::number(res.totaalBedrag, 'f', 2)},
+        {QStringLiteral("totaal"), QLocale(QLocale::Dutch).toString(res.totaalBedrag, 'f', 2)},
         {QStringLiteral("groep"), res.groepNr ? QString::number(res.groepNr) : QString()},
         {QStringLiteral("gastgegevens"), res.gastRegels.join(QStringLiteral(" / "))},
         {QStringLiteral("extra tekst"), res.extraRegels.join(QStringLiteral(" / "))},

@@ -21,10 +21,6 @@ TEST_F(LogboekTest, CheckOutMakesTheRoomDirtyAndHousekeepingMakesItCleanAgain)
     EXPECT_EQ(KamerStatus(101), logboek::ksVuil);
     EXPECT_EQ(KamerStatus(102), logboek::ksSchoon);
 
-    // Setting a checked-out room back to checked in leaves it dirty.
-    lijst.KamerUitchecken(0);
-    EXPECT_EQ(KamerStatus(101), logboek::ksVuil);
-
     ASSERT_TRUE(logboek::ZetKamerStatus(101, logboek::ksGecontroleerd, kTitel));
     EXPECT_EQ(KamerStatus(101), logboek::ksGecontroleerd);
     const logboek::LogRegel r = Logboek().back();
@@ -32,6 +28,15 @@ TEST_F(LogboekTest, CheckOutMakesTheRoomDirtyAndHousekeepingMakesItCleanAgain)
     EXPECT_EQ(r.stamSleutel, "kamer 101");
     EXPECT_EQ(Waarden(r)["kamer 101 schoonmaak"], std::make_pair(QString("vuil"), QString("gecontroleerd")));
     EXPECT_EQ(logboek::KamerStatussen(), (std::map<int32_t, logboek::e_KamerStatus>{{101, logboek::ksGecontroleerd}}));
+
+    // A room taken out of use while its guest stays is still out of use after the check-out.
+    incheck::InCheckLijst tweede = Lijst(Boek(102, vandaag_, 2));
+    CheckIn(tweede, "Bakker");
+    tweede.Verversen();
+    ASSERT_TRUE(logboek::ZetKamerStatus(102, logboek::ksBuitenGebruik, kTitel));
+    tweede.KamerUitchecken(0);
+    EXPECT_TRUE(tweede.Reservering().kamerRegels[0].inCheck.uitgecheckt);
+    EXPECT_EQ(KamerStatus(102), logboek::ksBuitenGebruik);
 }
 
 TEST_F(LogboekTest, ARoomOutOfUseCannotBeBookedOrMovedOnto)
