@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "host/brlib/KamerBezetting.h"
-#include "reservation/ReserveringSchrijver.h"
 #include "logboek/LogboekActie.h"
+#include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
 

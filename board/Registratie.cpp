@@ -1,9 +1,9 @@
 #include "board/Registratie.h"
 
-#include "reservation/ResActie.h"
-#include "reservation/ReserveringSchrijver.h"
 #include "logboek/KamerStatus.h"
 #include "logboek/LogboekActie.h"
+#include "reservation/ResActie.h"
+#include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
 

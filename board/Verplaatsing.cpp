@@ -5,9 +5,9 @@
 #include "host/base/DatumTekst.h"
 #include "host/brlib/KamerBezetting.h"
 #include "host/brlib/VoorRegistratie.h"
-#include "reservation/ReserveringSchrijver.h"
 #include "logboek/KamerStatus.h"
 #include "logboek/LogboekActie.h"
+#include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
 

@@ -1,7 +1,7 @@
 #include "reservation/ResAnnulering.h"
 
-#include "reservation/ReserveringSchrijver.h"
 #include "logboek/LogboekActie.h"
+#include "reservation/ReserveringSchrijver.h"
 
 namespace {
 

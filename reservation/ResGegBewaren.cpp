@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 #include "store/RecordTekst.h"
-#include "logboek/LogboekActie.h"
 
 namespace {
 
