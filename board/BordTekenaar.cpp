@@ -28,6 +28,27 @@ void TekenTekst(QPainter& p, const QRect& rect, int uitlijning, const QString& t
     p.drawText(rect, uitlijning, tekst);
 }
 
+// The housekeeping mark of a room that is not clean: its number cell tinted,
+// a bar in the status colour at its left edge; a room out of use is struck through.
+void TekenKamerStatus(QPainter& p, const QRect& cel, logboek::e_KamerStatus status)
+{
+    struct Kleuren {
+        QColor bar;
+        QColor tint;
+    };
+    static const std::map<logboek::e_KamerStatus, Kleuren> kleuren{
+        {logboek::ksVuil, {QColor(0xD0, 0x80, 0x00), QColor(0xFF, 0xE4, 0xB8)}},
+        {logboek::ksGecontroleerd, {QColor(0x00, 0x96, 0x00), QColor(0xD4, 0xF2, 0xD4)}},
+        {logboek::ksBuitenGebruik, {QColor(0xC0, 0x00, 0x00), QColor(0xF6, 0xC8, 0xC8)}}};
+    const auto kleur = kleuren.find(status);
+    if (kleur == kleuren.end())
+        return;
+    p.fillRect(cel.adjusted(0, 0, -1, -1), kleur->second.tint);
+    p.fillRect(QRect(cel.left(), cel.top(), 3, cel.height() - 1), kleur->second.bar);
+    if (status == logboek::ksBuitenGebruik)
+        p.fillRect(QRect(cel.left() + 4, cel.center().y(), cel.width() - 6, 1), kleur->second.bar);
+}
+
 }  // namespace
 
 BordTekenaar::BordTekenaar(const BordToestand& toestand, const BordGeometrie& geometrie, const KleurTabel& tabel,
@@ -83,8 +104,10 @@ void BordTekenaar::TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int
         TekenTekst(p, cel, Qt::AlignCenter, FormatDateTime(QStringLiteral("ddd\nd\nmmm"), datum),
                    DagGetal(datum) == DagGetal(vandaag_));
     } else if (kolom == 0) {
-        TekenTekst(p, binnen, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QString::number(toestand_.kamers[rij - 1].kamerNr), true);
+        const int32_t kamerNr = toestand_.kamers[rij - 1].kamerNr;
+        if (const auto status = toestand_.kamerStatus.find(kamerNr); status != toestand_.kamerStatus.end())
+            TekenKamerStatus(p, cel, status->second);
+        TekenTekst(p, binnen, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(kamerNr), true);
     } else if (kolom == 1) {
         TekenTekst(p, binnen, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    toestand_.kamers[rij - 1].omschr, false);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "host/base/TDateTime.h"
 #include "host/brlib/Kamer.h"
 #include "host/brlib/Res.h"
+#include "logboek/KamerStatus.h"
 
 namespace bord {
 
@@ -61,6 +63,7 @@ enum CursorModus { cursorUit = 0, cursorKopEnCellen = 1, cursorAlleenKop = 2 };
 
 struct BordToestand {
     std::vector<brlib::stKamer> kamers;      // row r (after the header row) is kamers[r]
+    std::map<int32_t, logboek::e_KamerStatus> kamerStatus;  // housekeeping, rooms that are not clean
     std::vector<brlib::stRes> items;         // new lines always at the end
     std::vector<brlib::stExtraRes> extras;   // one per reservation among the items
     std::vector<RoomDayCells> cellen;        // one per room

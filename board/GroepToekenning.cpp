@@ -1,5 +1,6 @@
 #include "board/GroepToekenning.h"
 
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
@@ -61,7 +62,13 @@ Afloop RegistreerGroep(const GroepToekenning& t, const QString& titel)
         WarningMsg(bezwaar, kGroepTitel);
         return Afloop::Gedaan;
     }
-    return VoerUit([&](ReserveringSchrijver& s) { return Schrijf(s, t); }, titel);
+    return VoerUit(
+        [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Groep toekennen"), t.a);
+            logboek::NoteerReservering(QStringLiteral("Groep toekennen"), t.b);
+            return Schrijf(s, t);
+        },
+        titel);
 }
 
 }  // namespace bord

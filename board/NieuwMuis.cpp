@@ -6,6 +6,7 @@
 #include "board/NieuwVrij.h"
 #include "board/NieuweReservering.h"
 #include "host/ui/Messages.h"
+#include "logboek/KamerStatus.h"
 
 namespace bord {
 
@@ -74,9 +75,25 @@ bool NieuweReservering::KopRoute(const BordPlek& plek)
     return false;
 }
 
+// Housekeeping took the room of row `rij` out of use (as the board last read it).
+bool NieuweReservering::BuitenGebruik(int rij) const
+{
+    const auto status = bord_.kamerStatus.find(bord_.kamers[rij].kamerNr);
+    return status != bord_.kamerStatus.end() && status->second == logboek::ksBuitenGebruik;
+}
+
+// True, after the warning, when the room of row `rij` is out of use.
+bool NieuweReservering::MeldBuitenGebruik(int rij) const
+{
+    if (!BuitenGebruik(rij))
+        return false;
+    WarningMsg(logboek::BuitenGebruikTekst(bord_.kamers[rij].kamerNr), titel_);
+    return true;
+}
+
 bool NieuweReservering::KiesKamer(int rij)
 {
-    if (!IsKamerRij(rij) || rij + kKopRijen == bord_.nieuwRij)
+    if (!IsKamerRij(rij) || rij + kKopRijen == bord_.nieuwRij || MeldBuitenGebruik(rij))
         return false;
     WisKeuze();
     bord_.nieuwRij = rij + kKopRijen;
@@ -114,6 +131,8 @@ void NieuweReservering::RondKopRouteAf()
 
 bool NieuweReservering::BeginSlepen(const BordPlek& plek)
 {
+    if (MeldBuitenGebruik(plek.rij))
+        return false;
     WisKeuze();
     stap_ = stapKamer;
     bord_.items.push_back(NieuweRegel(bord_.kamers[plek.rij].kamerNr, plek.datum, plek.datum, true));
@@ -156,7 +175,7 @@ void NieuweReservering::EindigSlepen()
 bool NieuweReservering::PlaatsVoorlopige(const BordPlek& plek)
 {
     const bool binnen = plek.soort == PlekSoort::Dag && IsKamerRij(plek.rij) && plek.datum >= sjabloon_.begin &&
-                        plek.datum <= sjabloon_.eind;
+                        plek.datum <= sjabloon_.eind && !BuitenGebruik(plek.rij);
     if (!binnen)
         return VerwijderVoorlopige();
     const int32_t kamerNr = bord_.kamers[plek.rij].kamerNr;

@@ -98,6 +98,8 @@ private:
     bool IsKamerRij(int rij) const;
     bool KopRoute(const BordPlek& plek);
     bool KiesKamer(int rij);
+    bool BuitenGebruik(int rij) const;
+    bool MeldBuitenGebruik(int rij) const;
     bool KiesEind(TDateTime datum);
     void RondKopRouteAf();
     bool BeginSlepen(const BordPlek& plek);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "host/brlib/KamerBezetting.h"
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
@@ -73,7 +74,12 @@ Afloop RegistreerPeriodeWijziging(const PeriodeWijziging& p, const QString& tite
         ErrorMsg(kAnderJaar, titel);
         return Afloop::Gedaan;
     }
-    return VoerUit([&](ReserveringSchrijver& s) { return Schrijf(s, p); }, titel);
+    return VoerUit(
+        [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Periode wijzigen"), p.reservering);
+            return Schrijf(s, p);
+        },
+        titel);
 }
 
 }  // namespace bord

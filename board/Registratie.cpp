@@ -1,5 +1,7 @@
 #include "board/Registratie.h"
 
+#include "logboek/KamerStatus.h"
+#include "logboek/LogboekActie.h"
 #include "reservation/ResActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
@@ -18,6 +20,15 @@ QString BezetTekst(bool meerdere)
            QStringLiteral(" niet registreren omdat door tussentijdse wijzigingen (op andere werkplekken) een of "
                           "meerdere kamers niet meer vrij zijn voor de opgegeven periode.\n"
                           "De gegevens worden nu opnieuw ingelezen. Probeer het daarna opnieuw.");
+}
+
+// Housekeeping may have taken a room out of use since the board showed it.
+QString BuitenGebruik(const std::vector<brlib::stRes>& regels)
+{
+    for (const brlib::stRes& regel : regels)
+        if (QString melding = logboek::BuitenGebruikMelding(regel.kamerNr); !melding.isEmpty())
+            return melding;
+    return {};
 }
 
 // The writes of the action: one reservation with every line, or one per line
@@ -52,9 +63,13 @@ RegistratieResultaat Registreer(const std::vector<brlib::stRes>& regels, const R
         return resultaat;
     const ActieUitkomst uitkomst = VoerResActieUit(
         [&](ReserveringSchrijver& schrijver) -> std::optional<QString> {
+            if (const QString buiten = BuitenGebruik(regels); !buiten.isEmpty())
+                return buiten;
             if (!schrijver.KamersVrij(regels))
                 return BezetTekst(meerdere);
             SchrijfAlles(schrijver, regels, gegevens, meerdere, resultaat);
+            for (const JaarNr& sleutel : resultaat.reserveringen)
+                logboek::NoteerNieuweReservering(QStringLiteral("Boeking"), sleutel);
             return std::nullopt;
         },
         QStringLiteral("De nieuwe ") + Zelfstandignaamwoord(meerdere) + QStringLiteral(" is niet geregistreerd."), titel,

@@ -87,6 +87,8 @@ void TfrmRsvOvRes::Verbind()
     ConnectGuarded(dgGrid, &BordGrid::MuisBeweegt, this, [this](QPoint plek) { dgGridMouseMove(plek); });
     ConnectGuarded(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
     connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
+    dgGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    ConnectGuarded(dgGrid, &QWidget::customContextMenuRequested, this, [this](QPoint plek) { dgGridKamerMenu(plek); });
     ConnectGuarded(boven_.btnSelRes, &QPushButton::clicked, this, [this] { btnSelResClick(); });
     ConnectGuarded(boven_.btnZoeken, &QPushButton::clicked, this, [this] { btnZoekenClick(); });
     ConnectGuarded(onder_.btnOverzicht, &QPushButton::clicked, this, [this] { btnOverzichtClick(); });
@@ -146,6 +148,7 @@ bool TfrmRsvOvRes::InitBoard()
     toestand_.extras.clear();
     try {
         brlib::InlezenKamers(toestand_.kamers);
+        toestand_.kamerStatus = logboek::KamerStatussen();
     } catch (const EBrRuntime& fout) {
         toestand_.kamers.clear();
         ErrorMsg(fout.Message(), Caption());

@@ -126,6 +126,8 @@ private:
     bool ZetWijzerCel(const bord::CelTreffer& cel);
     void dgGridMouseMove(QPoint plek);
     void dgGridMouseDown(QPoint plek);
+    // The housekeeping status menu of a room row's number or description.
+    void dgGridKamerMenu(QPoint plek);
     void btnSelResClick();
     void btnZoekenClick();
     void btnOverzichtClick();

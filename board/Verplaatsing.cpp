@@ -5,6 +5,8 @@
 #include "host/base/DatumTekst.h"
 #include "host/brlib/KamerBezetting.h"
 #include "host/brlib/VoorRegistratie.h"
+#include "logboek/KamerStatus.h"
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
 namespace bord {
@@ -72,6 +74,8 @@ StapUitkomst Schrijf(ReserveringSchrijver& s, const Verplaatsing& v)
 {
     // The reservation's own other lines count too: two of its lines on one room may not overlap.
     const TDateTime vanaf = v.vanaf > 0 ? v.vanaf : v.begin;
+    if (const QString buiten = logboek::BuitenGebruikMelding(v.nieuweKamer); !buiten.isEmpty())
+        return StapUitkomst::Geweigerd(buiten);
     if (!brlib::ZoekKamerBezetting(v.nieuweKamer, vanaf, v.eind, JaarNr()).empty())
         return StapUitkomst::Geweigerd(kBezet);
     if (v.tellerBekend && s.LeesKop(v.reservering).wijzigTeller != v.wijzigTeller)
@@ -114,7 +118,12 @@ Afloop RegistreerVerplaatsing(const Verplaatsing& v, const QString& titel)
         ErrorMsg(bezwaar, titel);
         return Afloop::Gedaan;
     }
-    return VoerUit([&](ReserveringSchrijver& s) { return Schrijf(s, v); }, titel);
+    return VoerUit(
+        [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Kamer verplaatsen"), v.reservering);
+            return Schrijf(s, v);
+        },
+        titel);
 }
 
 }  // namespace bord

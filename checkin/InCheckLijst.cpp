@@ -9,8 +9,8 @@
 #include "host/base/EBrRuntime.h"
 #include "host/brlib/Inlezen.h"
 #include "host/brlib/ReserveringCursor.h"
-#include "host/records/Locks.h"
 #include "host/ui/Messages.h"
+#include "logboek/LogboekActie.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvResHfd.h"
@@ -112,8 +112,9 @@ void InCheckLijst::NaInChecken(int modalResultaat)
 {
     if (modalResultaat == 1) {
         try {
-            brlib::RsvActie actie;
+            SlotActie actie({QStringLiteral("rsv")});
             if (actie.Locked()) {
+                logboek::NoteerReservering(QStringLiteral("Status"), res_.sleutel);
                 StatusOpslaan(res_);
                 actie.Commit();
             }
@@ -138,6 +139,8 @@ bool InCheckLijst::RegistreerUitcheck(const brlib::stRes& kamer, bool uitgecheck
         if (actie.Locked()) {
             uitkomst = KopGewijzigd(res_) ? Uitcheck::Gewijzigd : Uitcheck::Gedaan;
             if (uitkomst == Uitcheck::Gedaan) {
+                logboek::NoteerReservering(
+                    uitgecheckt ? QStringLiteral("Uitchecken") : QStringLiteral("Uitcheck terugzetten"), res_.sleutel);
                 opgeslagen = UitcheckOpslaan(kamer, uitgecheckt);
                 if (opgeslagen && IsGeregistreerd(kamer))
                     afgehandeld = RegistratieAfhandelen(kamer);
@@ -225,6 +228,7 @@ void InCheckLijst::AllesUitchecken(const std::vector<int>& rijKamers)
             return;
         gewijzigd = KopGewijzigd(res_);
         if (!gewijzigd) {
+            logboek::NoteerReservering(QStringLiteral("Alles uitchecken"), res_.sleutel);
             aantal = UitcheckenInActie(rijKamers, fouten);
             StatusOpslaan(res_);
             actie.Commit();

@@ -1,10 +1,11 @@
 #include "checkin/InCheckOpslag.h"
 
+#include "checkin/SlotActie.h"
 #include "checkin/UitCheck.h"
-#include "host/records/Locks.h"
 #include "host/records/TekstLijst.h"
 #include "host/records/UpdateCount.h"
 #include "host/tillra/RegistratieAccess.h"
+#include "logboek/LogboekActie.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvInCheck.h"
@@ -133,7 +134,7 @@ WIN_rsv_incheck NieuweInCheck(const JaarNr& sleutel, bool producten)
 
 InCheckUitkomst InCheckOpslaan(brlib::RsvReservering& res, const InCheckOpdracht& opdracht)
 {
-    brlib::RsvActie actie;
+    SlotActie actie({QStringLiteral("rsv")});
     if (!actie.Locked())
         return InCheckUitkomst::GeenSlot;
     brlib::stRes& kamer = res.kamerRegels.at(opdracht.kamer);
@@ -141,6 +142,7 @@ InCheckUitkomst InCheckOpslaan(brlib::RsvReservering& res, const InCheckOpdracht
     InCheckSchrijver schrijver(jaar);
     if (!schrijver.KopOngewijzigd(res))
         return InCheckUitkomst::Gewijzigd;
+    logboek::NoteerReservering(QStringLiteral("Inchecken"), res.sleutel);
 
     const bool nieuw = kamer.inCheck.sleutel.IsLeeg();
     int32_t wijzigTeller = res.wijzigTeller;

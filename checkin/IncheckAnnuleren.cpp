@@ -1,6 +1,6 @@
 #include "checkin/IncheckAnnuleren.h"
 
-#include "host/records/Locks.h"
+#include "checkin/SlotActie.h"
 #include "host/records/UpdateCount.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
@@ -12,7 +12,7 @@ namespace incheck {
 
 Annulering IncheckAnnuleren(const JaarNr& inCheck, const JaarNr& reservering, int32_t wijzigTeller)
 {
-    brlib::RsvActie actie;
+    SlotActie actie({QStringLiteral("rsv")});
     if (!actie.Locked())
         return Annulering::GeenSlot;
     const int32_t jaar = inCheck.jaar;
@@ -21,6 +21,7 @@ Annulering IncheckAnnuleren(const JaarNr& inCheck, const JaarNr& reservering, in
     RecordCache<WIN_rsv_res_rgl> rgl(Bestanden::ResRgl, brlib::tfPerJaar, false, false);
     if (hfd.Record(reservering).wijzigTeller != wijzigTeller)
         return Annulering::Gewijzigd;
+    logboek::NoteerReservering(QStringLiteral("Incheck annuleren"), reservering);
 
     WIN_rsv_incheck rcd = inChecks.Record(inCheck);
     rcd.geannuleerd = 1;

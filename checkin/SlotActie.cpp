@@ -19,6 +19,7 @@ void SlotActie::Commit()
 {
     if (!locked_)
         return;
+    logboek_.Vastleggen();
     locked_ = false;
     brlib::MultiUnlockFile(namen_);
 }

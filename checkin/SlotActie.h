@@ -3,8 +3,11 @@
 // one action: Commit() releases them and commits; leaving the scope without
 // it (an exception) drops every write of the action. The names are always
 // taken in one sorted order, so two workstations cannot deadlock on them.
+// What the action notes for the audit trail is written just before the commit.
 
 #include <QStringList>
+
+#include "logboek/LogboekActie.h"
 
 namespace incheck {
 
@@ -22,6 +25,7 @@ public:
 private:
     QStringList namen_;
     bool locked_;
+    logboek::LogboekActie logboek_;
 };
 
 }  // namespace incheck

@@ -7,6 +7,7 @@
 #include "host/base/HuidigeDatum.h"
 #include "host/brlib/InCheckUitCheck.h"
 #include "host/tillra/RegistratieAccess.h"
+#include "logboek/KamerStatus.h"
 
 namespace incheck {
 
@@ -70,7 +71,11 @@ bool RegistratieAfhandelen(const brlib::stRes& kamer)
 
 bool UitcheckOpslaan(const brlib::stRes& kamer, bool uitgecheckt)
 {
-    return brlib::IncheckOpslaanUitCheck(kamer.inCheck, uitgecheckt, NuMetTijd());
+    const bool opgeslagen = brlib::IncheckOpslaanUitCheck(kamer.inCheck, uitgecheckt, NuMetTijd());
+    // The room is to be cleaned before the next guest, in the same action.
+    if (opgeslagen && uitgecheckt)
+        logboek::MaakKamerVuilInActie(kamer.kamerNr);
+    return opgeslagen;
 }
 
 bool MagIncheckAnnuleren(const brlib::stRes& kamer, QString& melding)

@@ -16,7 +16,8 @@ TDateTime NuMetTijd();
 bool MagUitchecken(const brlib::stRes& kamer, QString& melding);
 // Marks the room's registration as settled ("afgehandeld"); false when it was not stored.
 bool RegistratieAfhandelen(const brlib::stRes& kamer);
-// Stores the check-out (true) or takes it back (false), now. The caller holds "rsv".
+// Stores the check-out (true) or takes it back (false), now; a checked-out
+// room becomes "vuil" (unless it is out of use). The caller holds "rsv".
 bool UitcheckOpslaan(const brlib::stRes& kamer, bool uitgecheckt);
 
 // False when the room is checked out, or its registration is settled or

@@ -6,6 +6,8 @@
 #include "frame/BordVenstersFrame.h"
 #include "host/printing/LayoutRegistry.h"
 #include "host/ui/HoofdVenster.h"
+#include "logboek/Rsvaankvertrekunit.h"
+#include "logboek/Rsvlogboekunit.h"
 #include "masterdata/Rsvkamertypeunit.h"
 #include "masterdata/Rsvkamerunit.h"
 #include "masterdata/Rsvperiodeunit.h"
@@ -24,11 +26,13 @@ void Open(TChildWindowManager* manager)
     (new Form(HoofdVenster(), manager))->show();
 }
 
-void OpenBord(TChildWindowManager* manager)
+// The same for a form that opens the reservation forms the frame knows.
+template <class Form>
+void OpenMetVensters(TChildWindowManager* manager)
 {
-    auto* bord = new TfrmRsvOvRes(HoofdVenster(), manager);
-    bord->ZetVensters(&FrameBordVensters());
-    bord->show();
+    auto* form = new Form(HoofdVenster(), manager);
+    form->ZetVensters(&FrameBordVensters());
+    form->show();
 }
 
 struct Functie {
@@ -36,15 +40,17 @@ struct Functie {
     TOpenFunc open;
 };
 
-// The host relies on this order.
-constexpr std::array<Functie, 7> kFuncties{{
+// The host relies on this order; functions added later come after the first seven.
+constexpr std::array<Functie, 9> kFuncties{{
     {"rsv_tariefsoort", &Open<TfrmRsvTariefSoort>},
     {"rsv_kamertype", &Open<TfrmRsvKamerType>},
     {"rsv_periode", &Open<TfrmRsvPeriode>},
     {"rsv_kamer", &Open<TfrmRsvKamer>},
     {"rsv_invres", &Open<TfrmRsvInvRes>},
-    {"rsv_ovres", &OpenBord},
+    {"rsv_ovres", &OpenMetVensters<TfrmRsvOvRes>},
     {"rsv_ovmanag", &Open<TfrmRsvOvManag>},
+    {"rsv_logboek", &Open<TfrmRsvLogboek>},
+    {"rsv_aankvertrek", &OpenMetVensters<TfrmRsvAankVertrek>},
 }};
 
 Printing::DataBron* NieuweReserveringBron(const QString&)

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "host/brlib/Inlezen.h"
+#include "logboek/StamVelden.h"
 #include "masterdata/StamActie.h"
 #include "masterdata/TariefOpslag.h"
 #include "store/Bestanden.h"
@@ -82,6 +83,8 @@ bool SlaPeriodesOp(int jaar, std::vector<brlib::stPeriode>& lijst)
     std::vector<brlib::stPeriode> kopie = lijst;
     ZetEindDatums(jaar, kopie);
     const bool gelukt = VoerStamActieUit(QStringLiteral("Registreren periodes"), [&] {
+        logboek::NoteerStam(QStringLiteral("Periodes"), QStringLiteral("periodes ") + QString::number(jaar),
+                            [jaar] { return logboek::PeriodeVelden(jaar); });
         RecordCache<WIN_rsv_periode> cache(Bestanden::Periode, brlib::tfPerJaar, false, false);
         for (brlib::stPeriode& periode : kopie)
             SchrijfPeriode(cache, jaar, periode);

@@ -3,6 +3,7 @@
 #include "host/records/Locks.h"
 #include "host/ui/HandlerGuard.h"
 #include "host/ui/Messages.h"
+#include "logboek/LogboekActie.h"
 
 bool VoerStamActieUit(const QString& titel, const std::function<QString()>& stappen)
 {
@@ -15,8 +16,10 @@ bool VoerStamActieUit(const QString& titel, const std::function<QString()>& stap
         brlib::RsvActie actie;
         if (!actie.Locked())
             return;
+        logboek::LogboekActie logboek;
         fout = stappen();
         if (fout.isEmpty()) {
+            logboek.Vastleggen();
             actie.Commit();
             gelukt = true;
         }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <QString>
 
+#include "logboek/StamVelden.h"
 #include "store/RecordCache.h"
 
 // What a refused action shows: the changed-meanwhile text and the title.
@@ -32,6 +33,16 @@ bool StempelKlopt(RecordCache<Rec>& cache, int32_t nr, int32_t stempel)
     return rcd.inGebruik != 0 && rcd.stempel == stempel;
 }
 
+// Notes the record at `nr` of `bestand` for the audit trail, with its values as they stand now.
+template <class Rec>
+void NoteerStamRecord(const QString& actie, const char* bestand, int32_t nr, const QString& sleutel)
+{
+    logboek::NoteerStam(actie, sleutel, [naam = QString::fromLatin1(bestand), nr] {
+        RecordCache<Rec> cache(naam, brlib::tfEenBestand, true, true);
+        return nr <= cache.RecordCount() ? logboek::StamVelden(nr, cache.Record(nr)) : logboek::Velden{};
+    });
+}
+
 // Write path of a single-file record with a stamp: a new item (recNr 0) gets a
 // free record, an existing one is checked first. `voorNieuw` runs inside the
 // action before a new item gets its record; `daarna` runs inside it with the
@@ -48,10 +59,13 @@ bool SchrijfStamRecord(const char* bestand, Item& item, const StamTeksten& tekst
         RecordCache<Rec> cache(bestand, brlib::tfEenBestand, false, false);
         if (kopie.recNr == 0 && voorNieuw)
             voorNieuw(cache);
-        if (kopie.recNr == 0)
+        const bool nieuw = kopie.recNr == 0;
+        if (nieuw)
             kopie.recNr = cache.GetFreeRecord();
         else if (!StempelKlopt(cache, kopie.recNr, kopie.stempel))
             return teksten.gewijzigd;
+        NoteerStamRecord<Rec>(nieuw ? QStringLiteral("Stam nieuw") : QStringLiteral("Stam wijzigen"), bestand,
+                              kopie.recNr, logboek::StamSleutel(kopie));
         rcd = kopie.GetRcd();
         cache.Store(kopie.recNr, rcd);
         return daarna ? daarna(kopie.recNr) : QString();
@@ -75,6 +89,8 @@ bool VerwijderStamRecord(const char* bestand, int32_t nr, int32_t stempel, const
         RecordCache<Rec> cache(bestand, brlib::tfEenBestand, false, false);
         if (!StempelKlopt(cache, nr, stempel))
             return teksten.gewijzigd;
+        NoteerStamRecord<Rec>(QStringLiteral("Stam verwijderen"), bestand, nr,
+                              logboek::StamSleutel(nr, cache.Record(nr)));
         if (gekoppeld)
             gekoppeld();
         cache.Store(nr, Rec{});

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "host/records/FindFiles.h"
+#include "logboek/StamVelden.h"
 #include "masterdata/StamActie.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
@@ -88,6 +89,10 @@ void HerschrijfTarieven(int jaar, int32_t kamerTypeNr, const std::vector<brlib::
 bool SchrijfTarieven(int jaar, int32_t kamerTypeNr, const std::vector<brlib::stTarief>& tarieven)
 {
     return VoerStamActieUit(QStringLiteral("Registreren tarieven"), [&] {
+        logboek::NoteerStam(QStringLiteral("Tarieven"),
+                            QStringLiteral("tarieven ") + QString::number(jaar) + QStringLiteral(" type ") +
+                                QString::number(kamerTypeNr),
+                            [jaar, kamerTypeNr] { return logboek::TariefVelden(jaar, kamerTypeNr); });
         HerschrijfTarieven(jaar, kamerTypeNr, tarieven);
         return QString();
     });

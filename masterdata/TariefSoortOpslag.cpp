@@ -26,6 +26,8 @@ void ZorgVoorStandaard(RecordCache<WIN_rsv_tariefsoort>& cache)
         return;
     brlib::stTariefSoort standaard = brlib::stTariefSoort::Standaard();
     standaard.recNr = cache.GetFreeRecord();
+    NoteerStamRecord<WIN_rsv_tariefsoort>(QStringLiteral("Stam nieuw"), Bestanden::TariefSoort, standaard.recNr,
+                                          logboek::StamSleutel(standaard));
     cache.Store(standaard.recNr, standaard.GetRcd());
 }
 

@@ -4,6 +4,7 @@
 #include "host/records/Locks.h"
 #include "host/records/UpdateCount.h"
 #include "host/ui/Messages.h"
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
 ActieUitkomst VoerActieUit(const std::function<bool(ReserveringSchrijver&)>& schrijf, QString& fout,
@@ -13,9 +14,11 @@ ActieUitkomst VoerActieUit(const std::function<bool(ReserveringSchrijver&)>& sch
         brlib::RsvActie actie;
         if (!actie.Locked())
             return ActieUitkomst::GeenSlot;
+        logboek::LogboekActie logboek;
         ReserveringSchrijver schrijver;
         if (!schrijf(schrijver))
             return ActieUitkomst::Geweigerd;
+        logboek.Vastleggen();
         const int32_t nieuweCount = brlib::RsvChangeUpdateCount();
         actie.Commit();
         if (updateCount)

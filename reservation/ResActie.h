@@ -25,7 +25,8 @@ enum class ActieUitkomst {
 // The core: `schrijf` writes through the writer and returns true to store, or
 // false to drop the action before it wrote anything. Shows nothing; on Fout
 // `fout` gets the record layer's message. When done, `updateCount` (if given)
-// gets the update count the action set.
+// gets the update count the action set. What `schrijf` notes for the audit
+// trail (logboek/LogboekActie.h) is written in the same action.
 ActieUitkomst VoerActieUit(const std::function<bool(ReserveringSchrijver&)>& schrijf, QString& fout,
                            int32_t* updateCount = nullptr);
 

@@ -1,5 +1,6 @@
 #include "reservation/ResAnnulering.h"
 
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 
 namespace {
@@ -40,7 +41,11 @@ std::optional<QString> Annuleer(ReserveringSchrijver& schrijver, JaarNr sleutel,
 
 ActieUitkomst AnnuleerReservering(JaarNr sleutel, int32_t wijzigTeller, const QString& titel)
 {
-    return VoerResActieUit([&](ReserveringSchrijver& s) { return Annuleer(s, sleutel, wijzigTeller); },
+    return VoerResActieUit(
+        [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Annuleren"), sleutel);
+            return Annuleer(s, sleutel, wijzigTeller);
+        },
                            QStringLiteral("De reservering is niet geannuleerd."), titel);
 }
 
@@ -48,6 +53,7 @@ ActieUitkomst VerwijderUitGroep(JaarNr sleutel, const QString& titel)
 {
     return VoerResActieUit(
         [&](ReserveringSchrijver& s) {
+            logboek::NoteerReservering(QStringLiteral("Uit groep"), sleutel);
             NeemUitGroep(s, sleutel);
             return std::optional<QString>();
         },

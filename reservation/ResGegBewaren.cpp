@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "logboek/LogboekActie.h"
 #include "reservation/ReserveringSchrijver.h"
 #include "store/RecordTekst.h"
 
@@ -111,6 +112,10 @@ ResWijziging MaakWijziging(const brlib::RsvReservering& gelezen, const brlib::Rs
 
 ActieUitkomst BewaarResWijziging(const ResWijziging& wijziging, const QString& titel)
 {
-    return VoerResActieUit([&](ReserveringSchrijver& schrijver) { return Bewaar(schrijver, wijziging); },
+    return VoerResActieUit(
+        [&](ReserveringSchrijver& schrijver) {
+            logboek::NoteerReservering(QStringLiteral("Gegevens wijzigen"), wijziging.sleutel);
+            return Bewaar(schrijver, wijziging);
+        },
                            QStringLiteral("De wijzigingen zijn niet opgeslagen."), titel);
 }

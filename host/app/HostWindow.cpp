@@ -22,7 +22,8 @@ QString MenuCaption(const QString& key)
         {"rsv_tariefsoort", "Tariefsoorten"}, {"rsv_kamertype", "Kamertypes"},
         {"rsv_periode", "Periodes"},          {"rsv_kamer", "Kamers"},
         {"rsv_invres", "Nieuwe reservering"}, {"rsv_ovres", "Planbord"},
-        {"rsv_ovmanag", "Management overzicht"},
+        {"rsv_ovmanag", "Management overzicht"}, {"rsv_logboek", "Logboek"},
+        {"rsv_aankvertrek", "Aankomsten en vertrekken"},
     };
     return captions.value(key, key);
 }

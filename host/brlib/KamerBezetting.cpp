@@ -50,19 +50,33 @@ void LoopPeriode(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr
         LoopDag(regels, dagen, dag, f);
 }
 
-}  // namespace
-
-std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TDateTime eind, JaarNr behalve)
+// The lines that hold a day of [begin, eind) and that `past` accepts.
+template <class Past>
+std::vector<stBezetting> Bezetting(TDateTime begin, TDateTime eind, Past past)
 {
     RecordCache<WIN_rsv_res_rgl> regels(Bestanden::ResRgl, tfPerJaar, true, true);
     RecordCache<WIN_rsv_dagnr_rgl_pnt> dagen(Bestanden::DagRgl, tfPerJaar, true, true);
     std::vector<stBezetting> bezet;
     LoopPeriode(regels, dagen, begin, eind, [&](int jaar, int32_t nr, const WIN_rsv_res_rgl& rcd) {
         const JaarNr res(jaar, rcd.hfdNr);
-        if (res != behalve && HoudtKamer(rcd, kamerNr, begin, eind))
+        if (past(res, rcd) && rcd.BeginDatum() < eind && rcd.EindDatum() > begin)
             bezet.push_back({res, nr, rcd.BeginDatum(), rcd.EindDatum()});
     });
     return bezet;
+}
+
+}  // namespace
+
+std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TDateTime eind, JaarNr behalve)
+{
+    return Bezetting(begin, eind, [&](const JaarNr& res, const WIN_rsv_res_rgl& rcd) {
+        return res != behalve && rcd.kamerNr == kamerNr;
+    });
+}
+
+std::vector<stBezetting> ZoekBezetting(TDateTime begin, TDateTime eind)
+{
+    return Bezetting(begin, eind, [](const JaarNr&, const WIN_rsv_res_rgl&) { return true; });
 }
 
 bool KamersVrij(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen,

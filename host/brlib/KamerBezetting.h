@@ -28,6 +28,9 @@ struct stBezetting {
 // raises EBrRuntime.
 std::vector<stBezetting> ZoekKamerBezetting(int32_t kamerNr, TDateTime begin, TDateTime eind, JaarNr behalve);
 
+// Every line, of any room, that holds a day of [begin, eind), in day order.
+std::vector<stBezetting> ZoekBezetting(TDateTime begin, TDateTime eind);
+
 // Whether every line's room is free on disk for the line's own period, in one
 // walk over the day chains for all of them (a group books many rooms at once).
 // On the caller's caches: a write path checks under its lock on the caches it

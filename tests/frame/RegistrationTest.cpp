@@ -39,13 +39,14 @@ std::vector<Registered> RegisterAll(void* context)
     return Log();
 }
 
-TEST(Registration, SevenFunctionsInFixedOrderWithTheHostsContext)
+TEST(Registration, FunctionsInFixedOrderWithTheHostsContext)
 {
     int context = 0;
     const auto log = RegisterAll(&context);
     const QStringList expected{"rsv_tariefsoort", "rsv_kamertype", "rsv_periode", "rsv_kamer",
-                               "rsv_invres",      "rsv_ovres",     "rsv_ovmanag"};
-    ASSERT_EQ(log.size(), 7u);
+                               "rsv_invres",      "rsv_ovres",     "rsv_ovmanag", "rsv_logboek",
+                               "rsv_aankvertrek"};
+    ASSERT_EQ(log.size(), 9u);
     for (size_t i = 0; i < log.size(); ++i) {
         EXPECT_EQ(log[i].key, expected[int(i)]);
         EXPECT_EQ(log[i].context, &context);
@@ -109,7 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                     OpenCase{"rsv_kamer", "Kamers", "RsvKamer"},
                     OpenCase{"rsv_invres", "Nieuwe reservering", "RsvInvRes"},
                     OpenCase{"rsv_ovres", "Reserveringen", "RsvOvRes"},
-                    OpenCase{"rsv_ovmanag", "Management overzicht", "RsvOvManag"}),
+                    OpenCase{"rsv_ovmanag", "Management overzicht", "RsvOvManag"},
+                    OpenCase{"rsv_logboek", "Logboek", "RsvLogboek"},
+                    OpenCase{"rsv_aankvertrek", "Aankomsten en vertrekken", "RsvAankVertrek"}),
     [](const auto& info) { return std::string(info.param.key); });
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "tools/rsvdemo/DemoBoekingen.h"
 #include "tools/rsvdemo/DemoHotel.h"
 #include "tools/rsvdemo/DemoRelaties.h"
+#include "tools/rsvdemo/DemoSchoonmaak.h"
 #include "tools/rsvdemo/Soak.h"
 #include "tools/rsvdemo/Stress.h"
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv)
     }
     ZetAdminDir(map.absolutePath());
     if (!MaakDemoHotel(HuidigeDatum::Object().Jaar()) || !MaakDemoArtikelen() || !MaakDemoRelaties() ||
-        !MaakDemoBoekingen(HuidigeDatum::Object().Huidige()))
+        !MaakDemoBoekingen(HuidigeDatum::Object().Huidige()) || !MaakDemoSchoonmaak())
         return 1;
     const QByteArray pad = QDir::toNativeSeparators(map.absolutePath()).toLocal8Bit();
     std::printf("Demo-administratie aangemaakt in %s\n", pad.constData());

@@ -40,7 +40,8 @@ TEST(RsvHost, ListsTheRegisteredFunctionsInOrder)
     const Afloop run = RsvHost({"--admin", admin.path(), "--list-functions"});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
-              "rsv_tariefsoort\nrsv_kamertype\nrsv_periode\nrsv_kamer\nrsv_invres\nrsv_ovres\nrsv_ovmanag\n");
+              "rsv_tariefsoort\nrsv_kamertype\nrsv_periode\nrsv_kamer\nrsv_invres\nrsv_ovres\nrsv_ovmanag\n"
+              "rsv_logboek\nrsv_aankvertrek\n");
 }
 
 TEST(RsvHost, RefusesAMissingAdministrationOrABadCommandLine)

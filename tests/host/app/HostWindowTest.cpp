@@ -55,7 +55,8 @@ TEST_F(HostWindowTest, MenuOffersTheRegisteredFunctionsAndTheOverview)
             overzicht = a;
     }
     EXPECT_EQ(captions, QStringList({"Tariefsoorten", "Kamertypes", "Periodes", "Kamers", "Nieuwe reservering",
-                                     "Planbord", "Management overzicht", "Overzicht reserveringen", "Afsluiten"}));
+                                     "Planbord", "Management overzicht", "Logboek", "Aankomsten en vertrekken",
+                                     "Overzicht reserveringen", "Afsluiten"}));
 
     overzicht->trigger();
     ASSERT_EQ(Children().size(), 1u);
