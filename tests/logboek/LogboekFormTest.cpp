@@ -24,6 +24,8 @@ public:
     }
     void InUitChecken(JaarNr, TDateTime, QWidget*, JaarNr) const override {}
     bool ZoekReservering(QWidget*, JaarNr&) const override { return false; }
+    void Rapportage(QWidget*) const override {}
+    void Instellingen(QWidget*) const override {}
     mutable std::vector<JaarNr> geopend;
 };
 

@@ -6,5 +6,5 @@ bool MaakDemoSchoonmaak()
 {
     const QString titel = QStringLiteral("Schoonmaak");
     return logboek::ZetKamerStatus(106, logboek::ksGecontroleerd, titel) &&
-           logboek::ZetKamerStatus(108, logboek::ksBuitenGebruik, titel);
+           logboek::ZetKamerStatus(307, logboek::ksBuitenGebruik, titel);
 }
