@@ -2,6 +2,7 @@
 // a room, a first check-in with its default person, editing and removing
 // persons, and a change made elsewhere while the dialog was open.
 
+#include "tests/support/Schermafdruk.h"
 #include "tests/checkin/InCheckTest.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,7 @@ TEST_F(InCheckFormTest, AFirstCheckInOffersOneEmptyPersonInEditModeAndStoresIt)
         d.btnToepassen->click();
         EXPECT_EQ(Cel(*d.gvPers, "naam", 0), QStringLiteral("Pietersen, Karel"));
         EXPECT_EQ(Cel(*d.gvPers, "persoonnr", 0), QStringLiteral("(NIEUW)"));
+        Schermafdruk(d, "inchecken-kamer");
         d.btnOk->click();
     });
     EXPECT_EQ(resultaat, mrOk);
@@ -98,6 +100,7 @@ TEST_F(InCheckFormTest, AFirstCheckInOffersOneEmptyPersonInEditModeAndStoresIt)
     EXPECT_EQ(Cel(*lijst.gvOverzicht, "personen", 1), QStringLiteral("Pietersen, Karel"));
     EXPECT_FALSE(Cel(*lijst.gvOverzicht, "registratienr", 1).isEmpty());
     EXPECT_EQ(+Kop(res).status, 0);
+    Schermafdruk(lijst, "inchecken");
     lijst.close();
 }
 
