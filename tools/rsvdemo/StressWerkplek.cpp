@@ -12,6 +12,7 @@
 #include "host/brlib/Inlezen.h"
 #include "host/brlib/ResStatus.h"
 #include "host/ui/Messages.h"
+#include "logboek/KamerStatus.h"
 #include "reservation/EindDatumWijziging.h"
 #include "reservation/OpgeslagenRes.h"
 #include "reservation/ResAnnulering.h"
@@ -155,6 +156,12 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad,
     });
     std::vector<brlib::stKamer> kamers;
     brlib::InlezenKamers(kamers);
+    // Like staff, the workstations leave the rooms struck out on the board alone.
+    const std::map<int32_t, logboek::e_KamerStatus> statussen = logboek::KamerStatussen();
+    std::erase_if(kamers, [&](const brlib::stKamer& kamer) {
+        const auto status = statussen.find(kamer.kamerNr);
+        return status != statussen.end() && status->second == logboek::ksBuitenGebruik;
+    });
     if (kamers.empty())
         return telling;
     std::mt19937 gen(zaad);
