@@ -1,6 +1,7 @@
 #include "reports/Rsvovrapportunit.h"
 
 #include <algorithm>
+#include <map>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -13,6 +14,7 @@
 #include "host/ui/Messages.h"
 #include "host/ui/TdlgDatumSelectie.h"
 #include "host/ui/TGridView.h"
+#include "logboek/KamerStatus.h"
 #include "reports/BonAfdruk.h"
 
 namespace {
@@ -157,12 +159,18 @@ void TfrmRsvOvRapport::VulSchoonmaak()
 {
     gvGrid->ResetGrid();
     kamers_ = rapport::SchoonmaakLijst(van_);
+    // Housekeeping's own mark beside what the reservations say of each room.
+    const std::map<int32_t, logboek::e_KamerStatus> statussen = logboek::KamerStatussen();
     gvGrid->Execute([&] {
         for (const rapport::KamerRegel& r : kamers_) {
             gvGrid->FillNewCol(QStringLiteral("kamernr"), &r.kamerNr);
             Vul(*gvGrid, QStringLiteral("status1"), r.vertrek);
             Vul(*gvGrid, QStringLiteral("status2"), r.blijft);
             Vul(*gvGrid, QStringLiteral("status3"), r.aankomst);
+            const auto status = statussen.find(r.kamerNr);
+            const QString huishouding =
+                logboek::KamerStatusTekst(status == statussen.end() ? logboek::ksSchoon : status->second);
+            gvGrid->FillNewCol(QStringLiteral("huishouding"), &huishouding);
             gvGrid->EndGroup();
         }
     });

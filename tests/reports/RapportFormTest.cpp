@@ -13,6 +13,7 @@
 #include "host/tillra/KassaPrinter.h"
 #include "host/ui/GridUitvoer.h"
 #include "host/ui/TGridView.h"
+#include "masterdata/KamerStatusOpslag.h"
 #include "reports/Rsvovrapportunit.h"
 #include "tests/reports/RapportTest.h"
 
@@ -76,6 +77,20 @@ TEST_F(RapportFormTest, AnEmptyDayLeavesBothPrintButtonsOffAndABookedDayPrintsEa
         EXPECT_GT(QFile(map.filePath(QLatin1String(lijst) + QStringLiteral(".pdf"))).size(), 1000) << lijst;
     EXPECT_EQ(form.gvPersonen->KopRegels(),
               (QStringList{QStringLiteral("Aanwezige gasten"), QStringLiteral("woensdag 11-03-2026")}));
+}
+
+TEST_F(RapportFormTest, TheCleaningListShowsHousekeepingsMarkOfEachRoom)
+{
+    Boek(vandaag_ - 2, 2, 101);
+    Boek(vandaag_, 1, 102);
+    ASSERT_TRUE(logboek::ZetKamerStatus(101, logboek::ksVuil, QStringLiteral("Schoonmaak")));
+    TfrmRsvOvRapport& form = Open();
+    ASSERT_EQ(form.gvGrid->RijAantal(), 2);
+    QString huishouding;
+    ASSERT_TRUE(form.gvGrid->GetCellValue(QStringLiteral("huishouding"), 0, &huishouding));
+    EXPECT_EQ(huishouding, QStringLiteral("vuil"));
+    ASSERT_TRUE(form.gvGrid->GetCellValue(QStringLiteral("huishouding"), 1, &huishouding));
+    EXPECT_EQ(huishouding, QStringLiteral("schoon"));
 }
 
 TEST_F(RapportFormTest, EachListGoesToTheReceiptPrinterFortyCharactersWideAndCut)
