@@ -49,8 +49,9 @@ std::map<int32_t, e_KamerStatus> KamerStatussen()
     std::map<int32_t, e_KamerStatus> uit;
     Cache cache(kKamerStatusBestand, brlib::tfEenBestand, true, true);
     cache.Scan(1, [&](int32_t, const WIN_rsv_kamerstatus& rcd) {
+        const int32_t kamerNr = rcd.kamerNr;  // a copy: the record is packed
         if (Geldig(rcd.status) != ksSchoon)
-            uit[rcd.kamerNr] = Geldig(rcd.status);
+            uit[kamerNr] = Geldig(rcd.status);
         return true;
     });
     return uit;
