@@ -105,8 +105,8 @@ void BordTekenaar::TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int
                    DagGetal(datum) == DagGetal(vandaag_));
     } else if (kolom == 0) {
         const int32_t kamerNr = toestand_.kamers[rij - 1].kamerNr;
-        if (const auto status = toestand_.kamerStatus.find(kamerNr); status != toestand_.kamerStatus.end())
-            TekenKamerStatus(p, cel, status->second);
+        if (const auto status = logboek::StatusIn(toestand_.kamerStatus, kamerNr); status != logboek::ksSchoon)
+            TekenKamerStatus(p, cel, status);
         TekenTekst(p, binnen, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(kamerNr), true);
     } else if (kolom == 1) {
         TekenTekst(p, binnen, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

@@ -78,8 +78,7 @@ bool NieuweReservering::KopRoute(const BordPlek& plek)
 // Housekeeping took the room of row `rij` out of use (as the board last read it).
 bool NieuweReservering::BuitenGebruik(int rij) const
 {
-    const auto status = bord_.kamerStatus.find(bord_.kamers[rij].kamerNr);
-    return status != bord_.kamerStatus.end() && status->second == logboek::ksBuitenGebruik;
+    return logboek::StatusIn(bord_.kamerStatus, bord_.kamers[rij].kamerNr) == logboek::ksBuitenGebruik;
 }
 
 // True, after the warning, when the room of row `rij` is out of use.

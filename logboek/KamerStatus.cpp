@@ -57,6 +57,12 @@ std::map<int32_t, e_KamerStatus> KamerStatussen()
     return uit;
 }
 
+e_KamerStatus StatusIn(const std::map<int32_t, e_KamerStatus>& statussen, int32_t kamerNr)
+{
+    const auto status = statussen.find(kamerNr);
+    return status == statussen.end() ? ksSchoon : status->second;
+}
+
 void ZetKamerStatusInActie(int32_t kamerNr, e_KamerStatus status)
 {
     Cache cache(kKamerStatusBestand, brlib::tfEenBestand, false, false);

@@ -43,6 +43,8 @@ QString KamerStatusTekst(e_KamerStatus status);
 e_KamerStatus KamerStatus(int32_t kamerNr);
 // Every room that is not clean, by room number.
 std::map<int32_t, e_KamerStatus> KamerStatussen();
+// The status of `kamerNr` in what KamerStatussen() returned.
+e_KamerStatus StatusIn(const std::map<int32_t, e_KamerStatus>& statussen, int32_t kamerNr);
 
 // Sets the status inside the open action (the lock held) and notes the change
 // for the audit trail. Does nothing when the room has that status already.

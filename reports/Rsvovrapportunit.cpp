@@ -167,9 +167,7 @@ void TfrmRsvOvRapport::VulSchoonmaak()
             Vul(*gvGrid, QStringLiteral("status1"), r.vertrek);
             Vul(*gvGrid, QStringLiteral("status2"), r.blijft);
             Vul(*gvGrid, QStringLiteral("status3"), r.aankomst);
-            const auto status = statussen.find(r.kamerNr);
-            const QString huishouding =
-                logboek::KamerStatusTekst(status == statussen.end() ? logboek::ksSchoon : status->second);
+            const QString huishouding = logboek::KamerStatusTekst(logboek::StatusIn(statussen, r.kamerNr));
             gvGrid->FillNewCol(QStringLiteral("huishouding"), &huishouding);
             gvGrid->EndGroup();
         }

@@ -159,8 +159,7 @@ StressTelling BoekWillekeurig(int aantal, uint32_t zaad,
     // Like staff, the workstations leave the rooms struck out on the board alone.
     const std::map<int32_t, logboek::e_KamerStatus> statussen = logboek::KamerStatussen();
     std::erase_if(kamers, [&](const brlib::stKamer& kamer) {
-        const auto status = statussen.find(kamer.kamerNr);
-        return status != statussen.end() && status->second == logboek::ksBuitenGebruik;
+        return logboek::StatusIn(statussen, kamer.kamerNr) == logboek::ksBuitenGebruik;
     });
     if (kamers.empty())
         return telling;
