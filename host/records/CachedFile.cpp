@@ -22,25 +22,31 @@ CachedFile::~CachedFile()
 
 void CachedFile::OpenCommitted()
 {
-    FileSystem& fs = werkstation_.Fs();
-    if (handle_ < 0) {
-        const int handle = fs.Open(path_, FileSystem::Mode::Read);
-        if (handle < 0 && handle != -ENOENT)
-            ThrowIoError(kNietLezen, path_, handle, kLocation);
-        handle_ = std::max(handle, -1);
-    }
-    diskSize_ = handle_ >= 0 ? CheckIo(fs.Size(handle_), kNietLezen, path_, kLocation) : 0;
+    if (handle_ >= 0)
+        return;
+    const int handle = werkstation_.Fs().Open(path_, FileSystem::Mode::Read);
+    if (handle < 0 && handle != -ENOENT)
+        ThrowIoError(kNietLezen, path_, handle, kLocation);
+    handle_ = std::max(handle, -1);
+}
+
+void CachedFile::ReadDiskSize()
+{
+    OpenCommitted();
+    set_->diskSize = handle_ >= 0 ? CheckIo(werkstation_.Fs().Size(handle_), kNietLezen, path_, kLocation) : 0;
 }
 
 void CachedFile::Refresh()
 {
     if (diskEpoch_ != werkstation_.DiskEpoch()) {
         // Reopen too: a rollback may have removed the file this handle holds.
-        chunks_.clear();
         if (handle_ >= 0)
             werkstation_.Fs().Close(handle_);
         handle_ = -1;
-        OpenCommitted();
+        own_ = ChunkSet{};
+        set_ = werkstation_.ActionOpen() ? &werkstation_.Kept().For(path_) : &own_;
+        if (set_->diskSize < 0)
+            ReadDiskSize();
         diskEpoch_ = werkstation_.DiskEpoch();
     }
     if (overlayEpoch_ != werkstation_.OverlayEpoch()) {
@@ -59,29 +65,32 @@ int64_t CachedFile::Size(bool fresh)
     if (fresh && !werkstation_.ActionOpen()) {
         // A file that grew elsewhere keeps its cached chunks, but the last
         // partial chunk may lack the new bytes.
-        const size_t whole = size_t(diskSize_ / kChunkSize);
-        if (chunks_.size() > whole)
-            chunks_.resize(whole);
-        OpenCommitted();
+        const size_t whole = size_t(own_.diskSize / kChunkSize);
+        if (own_.chunks.size() > whole)
+            own_.chunks.resize(whole);
+        ReadDiskSize();
     }
-    return diskSize_;
+    return set_->diskSize;
 }
 
 const char* CachedFile::Chunk(int64_t index)
 {
-    if (size_t(index) >= chunks_.size())
-        chunks_.resize(index + 1);
-    if (!chunks_[index]) {
+    std::vector<std::unique_ptr<char[]>>& chunks = set_->chunks;
+    if (size_t(index) >= chunks.size())
+        chunks.resize(index + 1);
+    if (!chunks[index]) {
         // Filled by the read and the memset below; zeroing it first doubles the cost of a cold walk.
         auto chunk = std::make_unique_for_overwrite<char[]>(kChunkSize);
         const int64_t begin = index * kChunkSize;
-        const int64_t wanted = std::clamp<int64_t>(diskSize_ - begin, 0, kChunkSize);
+        const int64_t wanted = std::clamp<int64_t>(set_->diskSize - begin, 0, kChunkSize);
+        if (wanted > 0)
+            OpenCommitted();
         const int64_t read = wanted > 0 ? werkstation_.Fs().Read(handle_, begin, chunk.get(), wanted) : 0;
         CheckIo(read, kNietLezen, path_, kLocation);
         std::memset(chunk.get() + read, 0, kChunkSize - read);
-        chunks_[index] = std::move(chunk);
+        chunks[index] = std::move(chunk);
     }
-    return chunks_[index].get();
+    return chunks[index].get();
 }
 
 void CachedFile::CopyCommitted(int64_t offset, int64_t length, char* to)

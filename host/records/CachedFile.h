@@ -2,11 +2,12 @@
 // One record file as one cache reads it: committed bytes in 64 KiB chunks read
 // on first use (so a walk over records costs a system call per chunk, not per
 // record), with the writes of the workstation's open action laid over them.
-// Chunks are dropped whenever the workstation's disk epoch moves on, so a
-// cache never carries committed bytes from before a lock into an action.
+// Outside the lock the chunks are the cache's own and are dropped whenever the
+// workstation's disk epoch moves on, so a cache never carries committed bytes
+// from before a lock into an action; inside it they are the workstation's
+// kept chunks (KeptChunks.h). The file is opened only to read what is missing.
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 #include <QString>
 
@@ -31,10 +32,11 @@ public:
     void Write(int64_t offset, const void* data, int64_t length);
 
 private:
-    static constexpr int64_t kChunkSize = 64 * 1024;
+    static constexpr int64_t kChunkSize = ChunkSet::kChunkSize;
 
     void Refresh();
     void OpenCommitted();
+    void ReadDiskSize();
     const char* Chunk(int64_t index);
     void CopyCommitted(int64_t offset, int64_t length, char* to);
     bool OverlayTouches(int64_t offset, int64_t length) const;
@@ -42,8 +44,8 @@ private:
     Werkstation& werkstation_;
     QString path_;
     int handle_ = -1;
-    int64_t diskSize_ = 0;
-    std::vector<std::unique_ptr<char[]>> chunks_;
+    ChunkSet own_;
+    ChunkSet* set_ = &own_;
     FileOverlay* overlay_ = nullptr;
     uint64_t diskEpoch_ = 0;
     uint64_t overlayEpoch_ = 0;

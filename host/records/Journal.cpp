@@ -122,12 +122,13 @@ int ClearJournal(FileSystem& fs, const QString& adminDir, bool sync)
     return result;
 }
 
-void RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when)
+bool RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when)
 {
     bool hot = false;
     const std::vector<JournalFile> files = ReadHot(fs, adminDir, when, hot);
     if (hot)
         RollBackFiles(fs, adminDir, files);
+    return hot;
 }
 
 void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files)

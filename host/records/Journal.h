@@ -55,8 +55,9 @@ bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
 enum class RollBack { UnlessCommitted, Always };
 
 // Restores the files of a hot journal and clears it; does nothing without one.
-// Throws EBrRuntime (the journal stays hot) when the files cannot be restored.
-void RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when = RollBack::UnlessCommitted);
+// True when it restored files. Throws EBrRuntime (the journal stays hot) when
+// the files cannot be restored.
+bool RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when = RollBack::UnlessCommitted);
 // Restores `files` (the journal as it was written) and clears the journal: for a
 // commit whose clearing failed after it may have cleared the journal on disk.
 void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files);

@@ -16,6 +16,9 @@ std::shared_ptr<Werkstation>& ScopedCurrent()
 }
 
 QString Normalized(const QString& dir) { return QDir::cleanPath(QDir(dir).absolutePath()); }
+
+// Beyond this the kept chunks start over, so that a long session stays small.
+constexpr int64_t kMaxKeptBytes = 64 << 20;
 }
 
 Werkstation::Werkstation(const QString& adminDir, FileSystem& fs) : adminDir_(Normalized(adminDir)), fs_(fs) {}
@@ -64,17 +67,30 @@ FileOverlay& Werkstation::OverlayForWrite(const QString& path)
 
 void Werkstation::BeginAction()
 {
-    RollBackJournal(fs_, adminDir_);
+    const bool rolledBack = RollBackJournal(fs_, adminDir_);
+    const std::optional<QByteArray> mark = ReadUpdateMark();
+    if (rolledBack || !mark || mark != keptMark_ || kept_.Bytes() > kMaxKeptBytes)
+        kept_.Clear();
+    keptMark_ = mark;
     ++diskEpoch_;
 }
 
 void Werkstation::EndAction()
 {
+    if (!overlays_.empty())
+        RaiseUpdateCount();
     std::vector<std::unique_ptr<FileOverlay>> overlays;
     overlays.swap(overlays_);
     ++overlayEpoch_;
     ++diskEpoch_;
-    CommitAction(fs_, adminDir_, overlays);
+    try {
+        CommitAction(fs_, adminDir_, overlays);
+    } catch (...) {
+        kept_.Clear();
+        keptMark_.reset();
+        throw;
+    }
+    KeepCommitted(overlays);
 }
 
 void Werkstation::Abandon()

@@ -8,6 +8,11 @@
 // them crash-safely (see Commit.h); Abandon drops them instead. Taking "rsv"
 // first rolls back a hot journal that a crashed lock holder left behind.
 //
+// Every action that writes raises the update count "rsv.upd" (the action's own
+// raise, or one added at commit), so an unchanged count at the next lock shows
+// that nobody committed meanwhile: the chunks read under the previous lock are
+// then kept (KeptChunks.h). A rolled-back journal drops them.
+//
 // Locks are counted per workstation: taking a lock this workstation already
 // holds succeeds at once and needs one more release; "rsv" commits at its last
 // release. Between workstations (also two in one process) locks exclude each
@@ -20,12 +25,15 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include "host/records/FileOverlay.h"
 #include "host/records/FileSystem.h"
+#include "host/records/KeptChunks.h"
 
 namespace brlib {
 
@@ -60,6 +68,8 @@ public:
     uint64_t DiskEpoch() const { return diskEpoch_; }
     // Changes whenever the set of overlays changes.
     uint64_t OverlayEpoch() const { return overlayEpoch_; }
+    // Committed chunks shared by the caches of the open action.
+    KeptChunks& Kept() { return kept_; }
 
     static inline const QString kActionLock = QStringLiteral("rsv");
 
@@ -74,6 +84,9 @@ private:
     void Release(const QString& name);
     void BeginAction();
     void EndAction();
+    void RaiseUpdateCount();
+    std::optional<QByteArray> ReadUpdateMark() const;
+    void KeepCommitted(const std::vector<std::unique_ptr<FileOverlay>>& overlays);
 
     QString adminDir_;
     FileSystem& fs_;
@@ -81,6 +94,8 @@ private:
     std::vector<std::unique_ptr<FileOverlay>> overlays_;
     uint64_t diskEpoch_ = 1;
     uint64_t overlayEpoch_ = 1;
+    KeptChunks kept_;
+    std::optional<QByteArray> keptMark_;  // the update count file the kept chunks belong to
 };
 
 class WerkstationScope {

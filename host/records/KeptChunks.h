@@ -1,0 +1,37 @@
+#pragma once
+// Committed bytes of record files in 64 KiB chunks. A cache outside the lock
+// holds its own; inside the lock every cache of a workstation shares the
+// workstation's, which it keeps from one action to the next: they were read
+// under the lock or written by its own commit, so they stay the disk's bytes
+// until another workstation commits, and every commit raises the update count.
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+#include <QString>
+
+#include "host/records/FileOverlay.h"
+
+namespace brlib {
+
+struct ChunkSet {
+    static constexpr int64_t kChunkSize = 64 * 1024;
+
+    int64_t diskSize = -1;  // not asked yet
+    std::vector<std::unique_ptr<char[]>> chunks;
+};
+
+class KeptChunks {
+public:
+    ChunkSet& For(const QString& path) { return files_[path]; }
+    void Clear() { files_.clear(); }
+    int64_t Bytes() const;
+    // Lays the committed writes of an action over the chunks of their file.
+    void Apply(const FileOverlay& overlay);
+
+private:
+    std::unordered_map<QString, ChunkSet> files_;
+};
+
+}  // namespace brlib
