@@ -36,6 +36,14 @@ void CachedFile::ReadDiskSize()
     set_->diskSize = handle_ >= 0 ? CheckIo(werkstation_.Fs().Size(handle_), kNietLezen, path_, kLocation) : 0;
 }
 
+// A kept file needs its stamp anyway, and the stamp holds the size.
+void CachedFile::StampKept()
+{
+    if (const int result = KeptChunks::Stamped(werkstation_.Fs(), path_, set_->stamp); result < 0)
+        ThrowIoError(kNietLezen, path_, result, kLocation);
+    set_->diskSize = set_->stamp.size;
+}
+
 void CachedFile::Refresh()
 {
     if (diskEpoch_ != werkstation_.DiskEpoch()) {
@@ -45,7 +53,9 @@ void CachedFile::Refresh()
         handle_ = -1;
         own_ = ChunkSet{};
         set_ = werkstation_.ActionOpen() ? &werkstation_.Kept().For(path_) : &own_;
-        if (set_->diskSize < 0)
+        if (set_ != &own_ && set_->diskSize < 0)
+            StampKept();
+        else if (set_->diskSize < 0)
             ReadDiskSize();
         diskEpoch_ = werkstation_.DiskEpoch();
     }

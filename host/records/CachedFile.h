@@ -37,6 +37,7 @@ private:
     void Refresh();
     void OpenCommitted();
     void ReadDiskSize();
+    void StampKept();
     const char* Chunk(int64_t index);
     void CopyCommitted(int64_t offset, int64_t length, char* to);
     bool OverlayTouches(int64_t offset, int64_t length) const;

@@ -27,6 +27,8 @@ int FileSystem::SyncAll(const std::vector<int>& handles)
     return 0;
 }
 
+int FileSystem::Stamp(const QString& path, FileStamp& stamp) { return RealFileSystem().Stamp(path, stamp); }
+
 FileSystemScope::FileSystemScope(FileSystem& fs) : previous_(Current()) { Current() = &fs; }
 
 FileSystemScope::~FileSystemScope() { Current() = previous_; }

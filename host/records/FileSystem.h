@@ -11,6 +11,16 @@
 
 namespace brlib {
 
+// What tells whether a file changed since it was last looked at (a missing
+// file has all zeros).
+struct FileStamp {
+    int64_t size = 0;
+    int64_t inode = 0;
+    int64_t modifiedNs = 0;
+    int64_t changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 class FileSystem {
 public:
     enum class Mode { Read, ReadWrite, Create };  // Create: read-write, made if missing
@@ -33,6 +43,8 @@ public:
     virtual int TryLock(int handle) = 0;
     virtual void Unlock(int handle) = 0;
 
+    // The platform's stamp of the file (the default asks RealFileSystem()).
+    virtual int Stamp(const QString& path, FileStamp& stamp);
     virtual bool Exists(const QString& path) = 0;
     virtual int MakeDir(const QString& path) = 0;  // 0 when it exists already
     virtual int SyncDir(const QString& path) = 0;

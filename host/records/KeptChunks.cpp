@@ -1,6 +1,8 @@
 #include "host/records/KeptChunks.h"
 
+#include <cerrno>
 #include <cstring>
+#include <iterator>
 
 namespace brlib {
 
@@ -15,7 +17,24 @@ int64_t KeptChunks::Bytes() const
     return bytes;
 }
 
-void KeptChunks::Apply(const FileOverlay& overlay)
+int KeptChunks::Stamped(FileSystem& fs, const QString& path, FileStamp& stamp)
+{
+    const int result = fs.Stamp(path, stamp);
+    if (result == -ENOENT)
+        stamp = FileStamp{};
+    return result == -ENOENT ? 0 : result;
+}
+
+void KeptChunks::DropChanged(FileSystem& fs)
+{
+    for (auto it = files_.begin(); it != files_.end();) {
+        FileStamp now;
+        const bool same = Stamped(fs, it->first, now) == 0 && now == it->second.stamp;
+        it = same ? std::next(it) : files_.erase(it);
+    }
+}
+
+void KeptChunks::Apply(FileSystem& fs, const FileOverlay& overlay)
 {
     auto it = files_.find(overlay.Path());
     if (it == files_.end() || it->second.diskSize < 0)
@@ -29,6 +48,8 @@ void KeptChunks::Apply(const FileOverlay& overlay)
             std::memcpy(set.chunks[index].get() + offset % ChunkSet::kChunkSize, bytes.data(), FileOverlay::kPageSize);
     }
     set.diskSize = overlay.Size();
+    if (Stamped(fs, overlay.Path(), set.stamp) < 0)
+        files_.erase(it);
 }
 
 }  // namespace brlib

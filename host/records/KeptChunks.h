@@ -3,7 +3,9 @@
 // holds its own; inside the lock every cache of a workstation shares the
 // workstation's, which it keeps from one action to the next: they were read
 // under the lock or written by its own commit, so they stay the disk's bytes
-// until another workstation commits, and every commit raises the update count.
+// until another workstation commits (every commit raises the update count) or
+// somebody changes the file outside the record layer (a copy put back by
+// hand: its stamp then differs).
 
 #include <cstdint>
 #include <memory>
@@ -19,16 +21,22 @@ struct ChunkSet {
     static constexpr int64_t kChunkSize = 64 * 1024;
 
     int64_t diskSize = -1;  // not asked yet
+    FileStamp stamp;
     std::vector<std::unique_ptr<char[]>> chunks;
 };
 
 class KeptChunks {
 public:
+    // The file's stamp, all zeros when it does not exist; 0 or -errno.
+    static int Stamped(FileSystem& fs, const QString& path, FileStamp& stamp);
+
     ChunkSet& For(const QString& path) { return files_[path]; }
     void Clear() { files_.clear(); }
     int64_t Bytes() const;
+    // Forgets the files whose stamp changed since they were read or written.
+    void DropChanged(FileSystem& fs);
     // Lays the committed writes of an action over the chunks of their file.
-    void Apply(const FileOverlay& overlay);
+    void Apply(FileSystem& fs, const FileOverlay& overlay);
 
 private:
     std::unordered_map<QString, ChunkSet> files_;

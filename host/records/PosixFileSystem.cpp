@@ -104,6 +104,18 @@ public:
     int TryLock(int handle) override { return LockCommand(handle, F_WRLCK); }
     void Unlock(int handle) override { LockCommand(handle, F_UNLCK); }
 
+    int Stamp(const QString& path, FileStamp& stamp) override
+    {
+        struct stat st;
+        if (::stat(Native(path).constData(), &st) != 0)
+            return Fail();
+        stamp.size = st.st_size;
+        stamp.inode = int64_t(st.st_ino);
+        stamp.modifiedNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        stamp.changedNs = int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+        return 0;
+    }
+
     bool Exists(const QString& path) override
     {
         struct stat st;

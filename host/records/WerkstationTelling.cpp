@@ -45,7 +45,7 @@ std::optional<QByteArray> Werkstation::ReadUpdateMark() const
 void Werkstation::KeepCommitted(const std::vector<std::unique_ptr<FileOverlay>>& overlays)
 {
     for (const auto& overlay : overlays) {
-        kept_.Apply(*overlay);
+        kept_.Apply(fs_, *overlay);
         if (overlay->Path() != adminDir_ + QLatin1Char('/') + UpdateCountFile())
             continue;
         if (const char* page = overlay->Page(0))

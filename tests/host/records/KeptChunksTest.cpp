@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
 
 #include "host/base/EBrRuntime.h"
 #include "host/records/Locks.h"
@@ -109,4 +110,18 @@ TEST(KeptChunks, AFailedOrCrashedCommitLeavesNothingOfItInTheKeptChunks)
         EXPECT_EQ(gezien, Lees(admin.Second(), 1)) << "n = " << n;
         EXPECT_TRUE(gezien.first == Rec('a') || gezien.first == Rec(char('0' + n))) << "n = " << n;
     }
+}
+
+TEST(KeptChunks, AFilePutBackByHandIsReadAgain)
+{
+    TempAdmin admin;
+    auto een = admin.Werkstation();
+    Schrijf(een, {{1, 'a'}, {2, 'a'}});
+    ASSERT_EQ(Lees(een, 1).first, Rec('a'));
+    // The same size, the update count untouched: only the file's stamp tells.
+    QFile bestand(admin.Pad(QStringLiteral("2026/kept.dat")));
+    ASSERT_TRUE(bestand.open(QIODevice::ReadWrite));
+    bestand.write(Rec('h'));
+    bestand.close();
+    EXPECT_EQ(Lees(een, 1), std::make_pair(Rec('h'), 2));
 }
