@@ -4,15 +4,23 @@
 #include <cstring>
 
 #include "host/base/EBrRuntime.h"
+#include "host/records/KeptChunks.h"
 
 namespace brlib {
 
-FileOverlay::FileOverlay(FileSystem& fs, QString path) : fs_(fs), path_(std::move(path))
+FileOverlay::FileOverlay(FileSystem& fs, QString path, const ChunkSet* committed)
+    : fs_(fs), path_(std::move(path)), committed_(committed)
 {
+    if (committed_) {
+        existed_ = committed_->stamp != FileStamp{};
+        originalSize_ = size_ = committed_->diskSize;
+        return;
+    }
     const int handle = fs_.Open(path_, FileSystem::Mode::Read);
     if (handle < 0)
         return;
     handle_ = handle;
+    existed_ = true;
     const int64_t size = fs_.Size(handle_);
     originalSize_ = size_ = std::max<int64_t>(size, 0);
 }
@@ -23,16 +31,36 @@ FileOverlay::~FileOverlay()
         fs_.Close(handle_);
 }
 
-void FileOverlay::ReadOriginal(int64_t offset, char* buffer, int64_t length) const
+void FileOverlay::ReadFile(int64_t offset, char* buffer, int64_t length) const
 {
-    std::memset(buffer, 0, length);
-    const int64_t available = std::min(length, originalSize_ - offset);
-    if (handle_ < 0 || available <= 0)
-        return;
-    const int64_t n = fs_.Read(handle_, offset, buffer, available);
+    if (handle_ < 0)
+        handle_ = fs_.Open(path_, FileSystem::Mode::Read);
+    const int64_t n = handle_ < 0 ? handle_ : fs_.Read(handle_, offset, buffer, length);
     if (n < 0)
         throw EBrRuntime(QStringLiteral("Kan bestand %1 niet lezen: %2").arg(path_, FoutTekst(int(n))),
                          QStringLiteral("FileOverlay::ReadOriginal"));
+}
+
+void FileOverlay::ReadOriginal(int64_t offset, char* buffer, int64_t length) const
+{
+    std::memset(buffer, 0, length);
+    int64_t available = std::min(length, originalSize_ - offset);
+    if (!existed_ || available <= 0)
+        return;
+    if (!committed_)
+        return ReadFile(offset, buffer, available);
+    while (available > 0) {
+        const size_t index = size_t(offset / ChunkSet::kChunkSize);
+        const int64_t inChunk = offset % ChunkSet::kChunkSize;
+        const int64_t n = std::min(available, ChunkSet::kChunkSize - inChunk);
+        if (index < committed_->chunks.size() && committed_->chunks[index])
+            std::memcpy(buffer, committed_->chunks[index].get() + inChunk, n);
+        else
+            ReadFile(offset, buffer, n);
+        offset += n;
+        buffer += n;
+        available -= n;
+    }
 }
 
 std::vector<char>& FileOverlay::PageForWrite(int64_t page)

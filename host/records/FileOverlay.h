@@ -1,7 +1,9 @@
 #pragma once
 // The writes of the open action to one file, held in memory as whole pages
 // until the action commits. A page starts as the file's committed bytes (zeros
-// beyond its end) and takes every write of the action on top.
+// beyond its end) and takes every write of the action on top. The committed
+// bytes come from the workstation's kept chunks where it has them, else from
+// the file.
 
 #include <cstdint>
 #include <map>
@@ -12,18 +14,21 @@
 
 namespace brlib {
 
+struct ChunkSet;
+
 class FileOverlay {
 public:
     static constexpr int64_t kPageSize = 4096;
 
-    // Opens the committed file (if it exists) to read original pages from.
-    FileOverlay(FileSystem& fs, QString path);
+    // `committed`, when given, holds the file's committed size, stamp and
+    // chunks for the whole action; otherwise the file is opened at once.
+    FileOverlay(FileSystem& fs, QString path, const ChunkSet* committed = nullptr);
     ~FileOverlay();
     FileOverlay(const FileOverlay&) = delete;
     FileOverlay& operator=(const FileOverlay&) = delete;
 
     const QString& Path() const { return path_; }
-    bool Existed() const { return handle_ >= 0; }
+    bool Existed() const { return existed_; }
     int64_t OriginalSize() const { return originalSize_; }
     int64_t Size() const { return size_; }
 
@@ -38,10 +43,13 @@ public:
 
 private:
     std::vector<char>& PageForWrite(int64_t page);
+    void ReadFile(int64_t offset, char* buffer, int64_t length) const;
 
     FileSystem& fs_;
     QString path_;
-    int handle_ = -1;
+    const ChunkSet* committed_;
+    mutable int handle_ = -1;
+    bool existed_ = false;
     int64_t originalSize_ = 0;
     int64_t size_ = 0;
     std::map<int64_t, std::vector<char>> pages_;

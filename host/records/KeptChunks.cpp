@@ -25,6 +25,12 @@ int KeptChunks::Stamped(FileSystem& fs, const QString& path, FileStamp& stamp)
     return result == -ENOENT ? 0 : result;
 }
 
+const ChunkSet* KeptChunks::Known(const QString& path) const
+{
+    auto it = files_.find(path);
+    return it == files_.end() || it->second.diskSize < 0 ? nullptr : &it->second;
+}
+
 void KeptChunks::DropChanged(FileSystem& fs)
 {
     for (auto it = files_.begin(); it != files_.end();) {

@@ -31,6 +31,8 @@ public:
     static int Stamped(FileSystem& fs, const QString& path, FileStamp& stamp);
 
     ChunkSet& For(const QString& path) { return files_[path]; }
+    // The file's chunks when its size and stamp are known, else null.
+    const ChunkSet* Known(const QString& path) const;
     void Clear() { files_.clear(); }
     int64_t Bytes() const;
     // Forgets the files whose stamp changed since they were read or written.

@@ -60,7 +60,7 @@ FileOverlay& Werkstation::OverlayForWrite(const QString& path)
 {
     if (FileOverlay* overlay = Overlay(path))
         return *overlay;
-    overlays_.push_back(std::make_unique<FileOverlay>(fs_, path));
+    overlays_.push_back(std::make_unique<FileOverlay>(fs_, path, ActionOpen() ? kept_.Known(path) : nullptr));
     ++overlayEpoch_;
     return *overlays_.back();
 }
