@@ -5,6 +5,7 @@
 
 #include "host/records/Locks.h"
 #include "host/records/UpdateCount.h"
+#include "masterdata/KamerStatusOpslag.h"
 #include "tests/support/FaultFileSystem.h"
 
 TEST_F(RegistratieTest, ARoomBookedMeanwhileElsewhereStopsTheWholeRegistrationWithTheMessage)
@@ -30,6 +31,24 @@ TEST_F(RegistratieTest, ARoomBookedMeanwhileElsewhereStopsTheWholeRegistrationWi
                              "periode.\nDe gegevens worden nu opnieuw ingelezen. Probeer het daarna opnieuw."));
     // The lock was given back before the message: the other workstation can book at once.
     EXPECT_TRUE(BoekAlsTweede({Regel(103, maandag_, maandag_ + 1)}).opgeslagen);
+}
+
+// The booking before keeps its chunks; housekeeping on another workstation must still be seen.
+TEST_F(RegistratieTest, ARoomTakenOutOfUseMeanwhileElsewhereIsNotBooked)
+{
+    ASSERT_TRUE(Boek({Regel(101, maandag_ - 14, maandag_ - 10)}).opgeslagen);
+    {
+        brlib::WerkstationScope scope(tweede_);
+        ASSERT_TRUE(logboek::ZetKamerStatus(102, logboek::ksBuitenGebruik, QStringLiteral("Huishouding")));
+    }
+    const auto voor = AlleBestanden(admin_.Dir());
+
+    const bord::RegistratieResultaat r = Boek({Regel(102, maandag_, maandag_ + 3)});
+
+    EXPECT_FALSE(r.opgeslagen);
+    EXPECT_EQ(AlleBestanden(admin_.Dir()), voor);
+    ASSERT_EQ(berichten_.Gezien().size(), 1u);
+    EXPECT_EQ(berichten_.Laatste().kind, MsgKind::Error);
 }
 
 TEST_F(RegistratieTest, ALockHeldElsewhereWritesNothingAndSaysNothing)
