@@ -8,6 +8,10 @@ namespace brlib {
 
 static_assert(ChunkSet::kChunkSize % FileOverlay::kPageSize == 0, "a written page lies in one chunk");
 
+namespace {
+constexpr uint64_t kRecentActions = 8;
+}
+
 int64_t KeptChunks::Bytes() const
 {
     int64_t bytes = 0;
@@ -31,12 +35,21 @@ const ChunkSet* KeptChunks::Known(const QString& path) const
     return it == files_.end() || it->second.diskSize < 0 ? nullptr : &it->second;
 }
 
-void KeptChunks::DropChanged(FileSystem& fs)
+ChunkSet& KeptChunks::For(const QString& path)
 {
+    ChunkSet& set = files_[path];
+    set.lastAction = action_;
+    return set;
+}
+
+void KeptChunks::BeginAction(FileSystem& fs)
+{
+    ++action_;
     for (auto it = files_.begin(); it != files_.end();) {
         FileStamp now;
-        const bool same = Stamped(fs, it->first, now) == 0 && now == it->second.stamp;
-        it = same ? std::next(it) : files_.erase(it);
+        const bool keep = it->second.lastAction + kRecentActions >= action_ && Stamped(fs, it->first, now) == 0
+                          && now == it->second.stamp;
+        it = keep ? std::next(it) : files_.erase(it);
     }
 }
 

@@ -22,6 +22,7 @@ struct ChunkSet {
 
     int64_t diskSize = -1;  // not asked yet
     FileStamp stamp;
+    uint64_t lastAction = 0;  // the last action that read or wrote the file
     std::vector<std::unique_ptr<char[]>> chunks;
 };
 
@@ -30,18 +31,22 @@ public:
     // The file's stamp, all zeros when it does not exist; 0 or -errno.
     static int Stamped(FileSystem& fs, const QString& path, FileStamp& stamp);
 
-    ChunkSet& For(const QString& path) { return files_[path]; }
+    // The file's chunks for the current action.
+    ChunkSet& For(const QString& path);
     // The file's chunks when its size and stamp are known, else null.
     const ChunkSet* Known(const QString& path) const;
     void Clear() { files_.clear(); }
     int64_t Bytes() const;
-    // Forgets the files whose stamp changed since they were read or written.
-    void DropChanged(FileSystem& fs);
+    // Starts the next action: forgets the files whose stamp changed since they
+    // were read or written, and those no recent action used (each costs a look
+    // at the disk per action).
+    void BeginAction(FileSystem& fs);
     // Lays the committed writes of an action over the chunks of their file.
     void Apply(FileSystem& fs, const FileOverlay& overlay);
 
 private:
     std::unordered_map<QString, ChunkSet> files_;
+    uint64_t action_ = 0;
 };
 
 }  // namespace brlib

@@ -71,7 +71,7 @@ void Werkstation::BeginAction()
     const std::optional<QByteArray> mark = ReadUpdateMark();
     if (rolledBack || !mark || mark != keptMark_ || kept_.Bytes() > kMaxKeptBytes)
         kept_.Clear();
-    kept_.DropChanged(fs_);
+    kept_.BeginAction(fs_);
     keptMark_ = mark;
     ++diskEpoch_;
 }
