@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include "bench/board/BenchAdmin.h"
+#include "bench/gedeeld/BenchAdmin.h"
 #include "host/base/AdminDir.h"
 #include "reports/Bezetting.h"
 
