@@ -16,23 +16,47 @@ namespace {
                      QStringLiteral("ZoekKamerBezetting(long,TDateTime,TDateTime,JaarNr)"));
 }
 
-// Calls f(jaar, regelNr, record) for every line that arrives on `dag`.
-template <class F>
-void LoopDag(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, TDateTime dag, F f)
-{
-    const int jaar = Jaar(dag);
-    const int dagNr = DagNr(dag);
-    if (dagNr > dagen.RecordCount(jaar))
-        return;
-    const int32_t aantal = regels.RecordCount(jaar);
-    int32_t stappen = 0;
-    WIN_rsv_res_rgl rcd{};
-    for (int32_t nr = regels.EersteRecord(jaar, rcd, dagen, dagNr, 1); nr != 0; nr = regels.NextRecord(jaar, 1, rcd)) {
-        if (++stappen > aantal)
-            DagKettingBeschadigd(jaar, dagNr);
-        f(jaar, nr, rcd);
+// Calls f(jaar, regelNr, record) for every line that arrives on `dag`. The
+// records are looked at in the cache, not copied, and the record counts are
+// asked once per year: a walk over 52 days meets thousands of lines.
+// `f` must not use the caches: the record it gets lives until their next call.
+class DagLoper {
+public:
+    DagLoper(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen)
+        : regels_(regels), dagen_(dagen)
+    {
     }
-}
+
+    template <class F>
+    void Loop(TDateTime dag, F f)
+    {
+        const int jaar = Jaar(dag);
+        if (jaar != jaar_) {
+            jaar_ = jaar;
+            dagAantal_ = dagen_.RecordCount(jaar);
+            regelAantal_ = regels_.RecordCount(jaar);
+        }
+        const int dagNr = DagNr(dag);
+        if (dagNr > dagAantal_)
+            return;
+        int32_t nr = dagen_.Record(jaar, dagNr).eerste;
+        for (int32_t over = regelAantal_; nr != 0; --over) {
+            if (over <= 0 || nr > regelAantal_)
+                DagKettingBeschadigd(jaar, dagNr);
+            const WIN_rsv_res_rgl& rcd = regels_.Record(jaar, nr);
+            const int32_t volgende = rcd.volgendeDag;
+            f(jaar, nr, rcd);
+            nr = volgende;
+        }
+    }
+
+private:
+    RecordCache<WIN_rsv_res_rgl>& regels_;
+    RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen_;
+    int jaar_ = 0;
+    int32_t dagAantal_ = 0;
+    int32_t regelAantal_ = 0;
+};
 
 // Whether `rcd` holds room `kamerNr` on some day of [begin, eind).
 bool HoudtKamer(const WIN_rsv_res_rgl& rcd, int32_t kamerNr, TDateTime begin, TDateTime eind)
@@ -46,8 +70,9 @@ template <class F>
 void LoopPeriode(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, TDateTime begin,
                  TDateTime eind, F f)
 {
+    DagLoper loper(regels, dagen);
     for (TDateTime dag = DateOf(begin) - RsvReservering::kMaxNachten; dag < eind; dag += 1)
-        LoopDag(regels, dagen, dag, f);
+        loper.Loop(dag, f);
 }
 
 // The lines that hold a day of [begin, eind) and that `past` accepts.
