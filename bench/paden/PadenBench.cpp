@@ -258,7 +258,7 @@ void SqliteUitChecken(benchmark::State& state)
 
 void Lezend(benchmark::internal::Benchmark* b)
 {
-    b->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    b->Arg(300)->Arg(1000)->Arg(7400)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 }
 
 void Schrijvend(benchmark::internal::Benchmark* b)
