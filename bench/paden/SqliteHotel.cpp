@@ -70,17 +70,19 @@ sqlite3_stmt* SqliteHotel::Maak(const char* sql)
     return stmt;
 }
 
-void SqliteHotel::Voer(sqlite3_stmt* stmt, std::initializer_list<double> waarden)
+int SqliteHotel::Voer(sqlite3_stmt* stmt, std::initializer_list<double> waarden)
 {
     int i = 0;
     for (double w : waarden)
         sqlite3_bind_double(stmt, ++i, w);
+    int rijen = 0;
     int stap = SQLITE_ROW;
-    while (stap == SQLITE_ROW)
-        stap = sqlite3_step(stmt);
+    while ((stap = sqlite3_step(stmt)) == SQLITE_ROW)
+        ++rijen;
     sqlite3_reset(stmt);
     if (stap != SQLITE_DONE)
         throw std::runtime_error(sqlite3_errmsg(db_));
+    return rijen;
 }
 
 // The same records as the generator writes: groups of the first reservations
@@ -127,12 +129,7 @@ void SqliteHotel::Vul(const std::vector<BenchVerblijf>& verblijven)
 
 bool SqliteHotel::Vrij(int32_t kamer, int begin, int eind)
 {
-    sqlite3_bind_int(vrij_, 1, kamer);
-    sqlite3_bind_int(vrij_, 2, begin);
-    sqlite3_bind_int(vrij_, 3, eind);
-    const bool vrij = sqlite3_step(vrij_) == SQLITE_DONE;
-    sqlite3_reset(vrij_);
-    return vrij;
+    return Voer(vrij_, {double(kamer), double(begin), double(eind)}) == 0;
 }
 
 void SqliteHotel::Annuleer(int64_t kop)

@@ -42,8 +42,8 @@ private:
     void Vul(const std::vector<BenchVerblijf>& verblijven);
     void Exec(const char* sql);
     sqlite3_stmt* Maak(const char* sql);
-    // Binds `waarden` to `stmt`, steps it to the end and resets it.
-    void Voer(sqlite3_stmt* stmt, std::initializer_list<double> waarden);
+    // Binds `waarden` to `stmt`, steps it to the end and resets it; the rows it gave.
+    int Voer(sqlite3_stmt* stmt, std::initializer_list<double> waarden);
 
     sqlite3* db_ = nullptr;
     std::vector<sqlite3_stmt*> alle_;

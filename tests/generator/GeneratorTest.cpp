@@ -5,17 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include "bench/gedeeld/BenchAdmin.h"
-#include "host/tillra/KassaControle.h"
 #include "store/Bestanden.h"
-#include "store/Integriteit.h"
 #include "store/RecordCache.h"
 #include "store/WinRsvGroepHfd.h"
 #include "store/WinRsvInCheck.h"
 #include "store/WinRsvResHfd.h"
+#include "tests/host/tillra/TillraTestHulp.h"
 #include "tests/support/TempAdmin.h"
 
 namespace {
@@ -24,16 +22,6 @@ namespace {
 std::vector<BenchVerblijf> KleinHotel()
 {
     return MaakVerblijven(12, EncodeDate(2025, 11, 1), EncodeDate(2027, 2, 1), 7);
-}
-
-QString Bevindingen()
-{
-    QStringList regels;
-    for (const Bevinding& b : ControleerAdministratie())
-        regels << b.Regel();
-    for (const Bevinding& b : Tillra::ControleerKassaBestanden())
-        regels << b.Regel();
-    return regels.join('\n');
 }
 
 struct Inhoud {
