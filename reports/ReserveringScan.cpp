@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "host/base/EBrRuntime.h"
+#include "host/brlib/DagKettingLoper.h"
 #include "host/brlib/RsvReservering.h"
 #include "store/Bestanden.h"
 #include "store/RecordCache.h"
@@ -50,12 +50,6 @@ std::vector<JaarNr> UitJaren(Koppen& koppen, const ScanBereik& bereik, const Kop
     return gevonden;
 }
 
-[[noreturn]] void DagKettingBeschadigd(int jaar, int dag)
-{
-    throw EBrRuntime(QStringLiteral("De reserveringen van dag %1 van %2 zijn beschadigd.").arg(dag).arg(jaar),
-                     QStringLiteral("ScanReserveringen"));
-}
-
 // For a few days: a header hangs under its begin day in the files of that
 // day's year (a period change never moves it into another year) and a stay
 // lasts at most 49 nights, so the chains of the days from 49 before the span
@@ -63,30 +57,14 @@ std::vector<JaarNr> UitJaren(Koppen& koppen, const ScanBereik& bereik, const Kop
 std::vector<JaarNr> UitDagen(Koppen& koppen, const ScanBereik& bereik, const KopKeuze& keuze)
 {
     RecordCache<WIN_rsv_dagnr_hfd_pnt> dagen(Bestanden::DagHfd, brlib::tfPerJaar, true, true);
+    brlib::DagKettingLoper<WIN_rsv_res_hfd, WIN_rsv_dagnr_hfd_pnt, 0> loper(koppen, dagen,
+                                                                           QStringLiteral("ScanReserveringen"));
     std::vector<JaarNr> gevonden;
-    int jaar = 0;
-    int32_t dagAantal = 0;
-    int32_t kopAantal = 0;
-    for (TDateTime dag = DateOf(bereik.van) - brlib::RsvReservering::kMaxNachten; dag <= bereik.tot; dag += 1) {
-        if (Jaar(dag) != jaar) {
-            jaar = Jaar(dag);
-            dagAantal = dagen.RecordCount(jaar);
-            kopAantal = koppen.RecordCount(jaar);
-        }
-        const int dagNr = DagNr(dag);
-        if (dagNr > dagAantal)
-            continue;
-        int32_t nr = dagen.Record(jaar, dagNr).eerste;
-        for (int32_t over = kopAantal; nr != 0; --over) {
-            if (over <= 0 || nr < 1 || nr > kopAantal)
-                DagKettingBeschadigd(jaar, dagNr);
-            // Looked at in the cache until the next call on it: no copy.
-            const WIN_rsv_res_hfd& kop = koppen.Record(jaar, nr);
+    for (TDateTime dag = DateOf(bereik.van) - brlib::RsvReservering::kMaxNachten; dag <= bereik.tot; dag += 1)
+        loper.Loop(dag, [&](int jaar, int32_t nr, const WIN_rsv_res_hfd& kop) {
             if (keuze.Past(kop))
                 gevonden.emplace_back(jaar, nr);
-            nr = kop.volgendeHfd;
-        }
-    }
+        });
     return gevonden;
 }
 

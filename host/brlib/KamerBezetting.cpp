@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/base/EBrRuntime.h"
+#include "host/brlib/DagKettingLoper.h"
 #include "host/brlib/RsvReservering.h"
 #include "store/Bestanden.h"
 
@@ -10,53 +10,8 @@ namespace brlib {
 
 namespace {
 
-[[noreturn]] void DagKettingBeschadigd(int jaar, int dag)
-{
-    throw EBrRuntime(QStringLiteral("De reserveringen van dag %1 van %2 zijn beschadigd.").arg(dag).arg(jaar),
-                     QStringLiteral("ZoekKamerBezetting(long,TDateTime,TDateTime,JaarNr)"));
-}
-
-// Calls f(jaar, regelNr, record) for every line that arrives on `dag`. The
-// records are looked at in the cache, not copied, and the record counts are
-// asked once per year: a walk over 52 days meets thousands of lines.
-// `f` must not use the caches: the record it gets lives until their next call.
-class DagLoper {
-public:
-    DagLoper(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen)
-        : regels_(regels), dagen_(dagen)
-    {
-    }
-
-    template <class F>
-    void Loop(TDateTime dag, F f)
-    {
-        const int jaar = Jaar(dag);
-        if (jaar != jaar_) {
-            jaar_ = jaar;
-            dagAantal_ = dagen_.RecordCount(jaar);
-            regelAantal_ = regels_.RecordCount(jaar);
-        }
-        const int dagNr = DagNr(dag);
-        if (dagNr > dagAantal_)
-            return;
-        int32_t nr = dagen_.Record(jaar, dagNr).eerste;
-        for (int32_t over = regelAantal_; nr != 0; --over) {
-            if (over <= 0 || nr > regelAantal_)
-                DagKettingBeschadigd(jaar, dagNr);
-            const WIN_rsv_res_rgl& rcd = regels_.Record(jaar, nr);
-            const int32_t volgende = rcd.volgendeDag;
-            f(jaar, nr, rcd);
-            nr = volgende;
-        }
-    }
-
-private:
-    RecordCache<WIN_rsv_res_rgl>& regels_;
-    RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen_;
-    int jaar_ = 0;
-    int32_t dagAantal_ = 0;
-    int32_t regelAantal_ = 0;
-};
+// The day chain of the lines is their chain 1.
+using RegelLoper = DagKettingLoper<WIN_rsv_res_rgl, WIN_rsv_dagnr_rgl_pnt, 1>;
 
 // Whether `rcd` holds room `kamerNr` on some day of [begin, eind).
 bool HoudtKamer(const WIN_rsv_res_rgl& rcd, int32_t kamerNr, TDateTime begin, TDateTime eind)
@@ -70,7 +25,7 @@ template <class F>
 void LoopPeriode(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, TDateTime begin,
                  TDateTime eind, F f)
 {
-    DagLoper loper(regels, dagen);
+    RegelLoper loper(regels, dagen, QStringLiteral("ZoekKamerBezetting(long,TDateTime,TDateTime,JaarNr)"));
     for (TDateTime dag = DateOf(begin) - RsvReservering::kMaxNachten; dag < eind; dag += 1)
         loper.Loop(dag, f);
 }
