@@ -17,15 +17,6 @@ ScanBereik Bereik(TDateTime van, TDateTime tot)
     return {ToQDate(van).month() == 1 ? jaar - 1 : jaar, Jaar(tot), DateOf(van), DateOf(tot)};
 }
 
-KamerRegel& Regel(std::vector<KamerRegel>& lijst, int32_t kamerNr)
-{
-    for (KamerRegel& r : lijst)
-        if (r.kamerNr == kamerNr)
-            return r;
-    lijst.push_back(KamerRegel{kamerNr});
-    return lijst.back();
-}
-
 bool Uitgecheckt(const brlib::stRes& regel) { return regel.inCheck.uitgecheckt; }
 bool Verplaatst(const brlib::stRes& regel) { return regel.verplaatstNaar > 0; }
 
@@ -37,26 +28,36 @@ Lijst Bouw(TDateTime van, TDateTime tot, unsigned opties, Voeg voeg)
     return lijst;
 }
 
-void SorteerKamers(std::vector<KamerRegel>& lijst)
-{
-    std::sort(lijst.begin(), lijst.end(), [](const KamerRegel& a, const KamerRegel& b) { return a.kamerNr < b.kamerNr; });
-}
-
 }  // namespace
 
-void VoegSchoonmaakToe(std::vector<KamerRegel>& lijst, const brlib::RsvReservering& res, TDateTime dag)
+KamerRegel& KamerLijst::Kamer(int32_t kamerNr)
+{
+    const auto [plek, nieuw] = plek_.try_emplace(kamerNr, regels_.size());
+    if (nieuw)
+        regels_.push_back(KamerRegel{kamerNr});
+    return regels_[plek->second];
+}
+
+std::vector<KamerRegel> KamerLijst::Gesorteerd() &&
+{
+    std::sort(regels_.begin(), regels_.end(),
+              [](const KamerRegel& a, const KamerRegel& b) { return a.kamerNr < b.kamerNr; });
+    return std::move(regels_);
+}
+
+void VoegSchoonmaakToe(KamerLijst& lijst, const brlib::RsvReservering& res, TDateTime dag)
 {
     for (const brlib::stRes& regel : res.kamerRegels) {
         if (regel.begin > dag || regel.eind < dag)
             continue;
-        KamerRegel& r = Regel(lijst, regel.kamerNr);
+        KamerRegel& r = lijst.Kamer(regel.kamerNr);
         r.aankomst |= regel.begin == dag;
         r.blijft |= regel.begin < dag && dag < regel.eind;
         r.vertrek |= regel.eind == dag;
     }
 }
 
-void VoegMaaltijdenToe(std::vector<KamerRegel>& lijst, const brlib::RsvReservering& res, TDateTime van,
+void VoegMaaltijdenToe(KamerLijst& lijst, const brlib::RsvReservering& res, TDateTime van,
                        TDateTime tot)
 {
     for (const brlib::stRes& regel : res.kamerRegels) {
@@ -67,7 +68,7 @@ void VoegMaaltijdenToe(std::vector<KamerRegel>& lijst, const brlib::RsvReserveri
             --dagen;
         if (dagen <= 0)
             continue;
-        KamerRegel& r = Regel(lijst, regel.kamerNr);
+        KamerRegel& r = lijst.Kamer(regel.kamerNr);
         const int aantal = dagen * regel.personen;
         r.ontbijt += res.extra[0] ? aantal : 0;
         r.lunch += res.extra[1] ? aantal : 0;
@@ -91,20 +92,16 @@ void VoegGastenToe(std::vector<GastRegel>& lijst, const brlib::RsvReservering& r
 
 std::vector<KamerRegel> SchoonmaakLijst(TDateTime dag)
 {
-    auto lijst = Bouw<std::vector<KamerRegel>>(dag, dag, brlib::roRegels, [&](auto& l, const auto& res) {
-        VoegSchoonmaakToe(l, res, DateOf(dag));
-    });
-    SorteerKamers(lijst);
-    return lijst;
+    return Bouw<KamerLijst>(dag, dag, brlib::roRegels, [&](auto& l, const auto& res) {
+               VoegSchoonmaakToe(l, res, DateOf(dag));
+           }).Gesorteerd();
 }
 
 std::vector<KamerRegel> MaaltijdLijst(TDateTime van, TDateTime tot)
 {
-    auto lijst = Bouw<std::vector<KamerRegel>>(van, tot, brlib::roInChecks, [&](auto& l, const auto& res) {
-        VoegMaaltijdenToe(l, res, DateOf(van), DateOf(tot));
-    });
-    SorteerKamers(lijst);
-    return lijst;
+    return Bouw<KamerLijst>(van, tot, brlib::roInChecks, [&](auto& l, const auto& res) {
+               VoegMaaltijdenToe(l, res, DateOf(van), DateOf(tot));
+           }).Gesorteerd();
 }
 
 std::vector<GastRegel> GastenLijst(TDateTime dag)

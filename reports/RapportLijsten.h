@@ -5,6 +5,7 @@
 // guests present on a day. A damaged file raises EBrRuntime.
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 #include <QString>
 
@@ -24,6 +25,19 @@ struct KamerRegel {
     int diner = 0;
 };
 
+// The rooms of a cleaning or meal list while it is built, found by number
+// (a hotel of thousands of rooms makes a search along the list too slow).
+class KamerLijst {
+public:
+    KamerRegel& Kamer(int32_t kamerNr);
+    // The rooms by number.
+    std::vector<KamerRegel> Gesorteerd() &&;
+
+private:
+    std::vector<KamerRegel> regels_;
+    std::unordered_map<int32_t, size_t> plek_;
+};
+
 struct GastRegel {
     int32_t kamerNr = 0;
     QString naam;
@@ -38,8 +52,8 @@ std::vector<GastRegel> GastenLijst(TDateTime dag);
 
 // What one reservation adds to a list; the lists above apply them to every
 // reservation found and sort the result.
-void VoegSchoonmaakToe(std::vector<KamerRegel>& lijst, const brlib::RsvReservering& res, TDateTime dag);
-void VoegMaaltijdenToe(std::vector<KamerRegel>& lijst, const brlib::RsvReservering& res, TDateTime van,
+void VoegSchoonmaakToe(KamerLijst& lijst, const brlib::RsvReservering& res, TDateTime dag);
+void VoegMaaltijdenToe(KamerLijst& lijst, const brlib::RsvReservering& res, TDateTime van,
                        TDateTime tot);
 void VoegGastenToe(std::vector<GastRegel>& lijst, const brlib::RsvReservering& res, TDateTime dag);
 

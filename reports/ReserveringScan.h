@@ -1,7 +1,9 @@
 #pragma once
 // Finds the stored reservations whose stay touches a span of days, straight
-// from the header files of the given years without a lock, and reads each
-// through one cursor. Shared by the daily lists and the occupancy overview.
+// from the header files without a lock, and reads each through one cursor.
+// Shared by the daily lists and the occupancy overview. A span of up to 49
+// days is found along the day chains of the headers; a longer one by reading
+// every header of the given years.
 
 #include <functional>
 #include <initializer_list>
@@ -12,7 +14,7 @@
 namespace rapport {
 
 struct ScanBereik {
-    int eersteJaar = 0;   // the header files scanned, both included
+    int eersteJaar = 0;   // the header files read for a long span, both included
     int laatsteJaar = 0;
     TDateTime van = 0;    // the days looked at, both included
     TDateTime tot = 0;

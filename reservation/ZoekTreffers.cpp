@@ -24,10 +24,6 @@ std::vector<int32_t> JarenMetKoppen()
     return jaren;
 }
 
-// Record dates (year, month, day) compare as one number, so a header is tested
-// without converting its dates.
-uint32_t Volgorde(const DOS_datum_type& d) { return uint32_t(d.jaar) << 16 | uint32_t(d.maand) << 8 | d.dag; }
-
 ZoekTreffer Treffer(int32_t jaar, int32_t nr, const WIN_rsv_res_hfd& kop)
 {
     return {JaarNr(jaar, nr), kop.BeginDatum(), kop.EindDatum()};
@@ -56,14 +52,14 @@ std::vector<ZoekTreffer> ZoekOpDatum(TDateTime datum)
     // A reservation lives in the files of its begin year and stays at most
     // 49 nights, so older years cannot hold the date.
     const int eersteJaar = Jaar(datum - brlib::RsvReservering::kMaxNachten);
-    const uint32_t dag = Volgorde(DateToDatum(datum));
+    const uint32_t dag = DatumVolgorde(DateToDatum(datum));
     std::vector<ZoekTreffer> treffers;
     HfdCache koppen(Bestanden::ResHfd, brlib::tfPerJaar, true, true);
     for (int32_t jaar : JarenMetKoppen()) {
         if (jaar < eersteJaar || jaar > Jaar(datum))
             continue;
         koppen.Scan(jaar, 1, [&](int32_t j, int32_t nr, const WIN_rsv_res_hfd& kop) {
-            if (Volgorde(kop.beginDatum) <= dag && dag <= Volgorde(kop.eindDatum))
+            if (DatumVolgorde(kop.beginDatum) <= dag && dag <= DatumVolgorde(kop.eindDatum))
                 treffers.push_back(Treffer(j, nr, kop));
             return true;
         });

@@ -14,7 +14,7 @@
 #include <map>
 #include <memory>
 
-#include "bench/board/BenchAdmin.h"
+#include "bench/gedeeld/BenchAdmin.h"
 #include "bench/gedeeld/LeesTeller.h"
 #include "board/BordCellen.h"
 #include "board/BordDatums.h"

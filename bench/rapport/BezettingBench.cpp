@@ -8,8 +8,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include "bench/board/BenchAdmin.h"
-#include "host/base/AdminDir.h"
+#include "bench/gedeeld/BenchAdmin.h"
 #include "reports/Bezetting.h"
 
 namespace {
@@ -157,9 +156,7 @@ BENCHMARK(SqliteJaarOverzicht)->Unit(benchmark::kMillisecond)->Repetitions(9)->R
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QTemporaryDir admin;
-    ZetAdminDir(admin.path());
-    SchrijfVerblijven(Verblijven());
+    OpenBenchHotel(QStringLiteral("bezetting-300"), Verblijven());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -9,7 +9,7 @@
 
 #include <QTemporaryDir>
 
-#include "bench/board/BenchAdmin.h"
+#include "bench/gedeeld/BenchAdmin.h"
 #include "bench/gedeeld/LeesTeller.h"
 #include "bench/zoek/GastTeksten.h"
 #include "host/base/AdminDir.h"

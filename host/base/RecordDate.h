@@ -32,3 +32,7 @@ DOS_datum_type DateToDatum(TDateTime d);
 TDateTime DatumToDate(const DOS_datum_type& d);
 DOS_datumtijd_type DateToDatumTijd(TDateTime d);
 TDateTime DatumTijdToDate(const DOS_datumtijd_type& d);
+
+// A number that orders record dates as the days they stand for, without
+// converting them: for comparing the dates of many records against one day.
+inline uint32_t DatumVolgorde(DOS_datum_type d) { return uint32_t(d.jaar) << 16 | uint32_t(d.maand) << 8 | d.dag; }

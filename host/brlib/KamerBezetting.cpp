@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/base/EBrRuntime.h"
+#include "host/brlib/DagKettingLoper.h"
 #include "host/brlib/RsvReservering.h"
 #include "store/Bestanden.h"
 
@@ -10,29 +10,8 @@ namespace brlib {
 
 namespace {
 
-[[noreturn]] void DagKettingBeschadigd(int jaar, int dag)
-{
-    throw EBrRuntime(QStringLiteral("De reserveringen van dag %1 van %2 zijn beschadigd.").arg(dag).arg(jaar),
-                     QStringLiteral("ZoekKamerBezetting(long,TDateTime,TDateTime,JaarNr)"));
-}
-
-// Calls f(jaar, regelNr, record) for every line that arrives on `dag`.
-template <class F>
-void LoopDag(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, TDateTime dag, F f)
-{
-    const int jaar = Jaar(dag);
-    const int dagNr = DagNr(dag);
-    if (dagNr > dagen.RecordCount(jaar))
-        return;
-    const int32_t aantal = regels.RecordCount(jaar);
-    int32_t stappen = 0;
-    WIN_rsv_res_rgl rcd{};
-    for (int32_t nr = regels.EersteRecord(jaar, rcd, dagen, dagNr, 1); nr != 0; nr = regels.NextRecord(jaar, 1, rcd)) {
-        if (++stappen > aantal)
-            DagKettingBeschadigd(jaar, dagNr);
-        f(jaar, nr, rcd);
-    }
-}
+// The day chain of the lines is their chain 1.
+using RegelLoper = DagKettingLoper<WIN_rsv_res_rgl, WIN_rsv_dagnr_rgl_pnt, 1>;
 
 // Whether `rcd` holds room `kamerNr` on some day of [begin, eind).
 bool HoudtKamer(const WIN_rsv_res_rgl& rcd, int32_t kamerNr, TDateTime begin, TDateTime eind)
@@ -46,8 +25,9 @@ template <class F>
 void LoopPeriode(RecordCache<WIN_rsv_res_rgl>& regels, RecordCache<WIN_rsv_dagnr_rgl_pnt>& dagen, TDateTime begin,
                  TDateTime eind, F f)
 {
+    RegelLoper loper(regels, dagen, QStringLiteral("ZoekKamerBezetting(long,TDateTime,TDateTime,JaarNr)"));
     for (TDateTime dag = DateOf(begin) - RsvReservering::kMaxNachten; dag < eind; dag += 1)
-        LoopDag(regels, dagen, dag, f);
+        loper.Loop(dag, f);
 }
 
 // The lines that hold a day of [begin, eind) and that `past` accepts.

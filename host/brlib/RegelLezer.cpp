@@ -1,6 +1,9 @@
 #include "host/brlib/RegelLezer.h"
 
+#include <algorithm>
+
 #include "host/base/EBrRuntime.h"
+#include "host/brlib/BekendAantal.h"
 #include "host/brlib/ResRecords.h"
 #include "host/records/TekstLijst.h"
 #include "store/Bestanden.h"
@@ -21,6 +24,7 @@ namespace {
 
 struct RegelLezer::Caches {
     RecordCache<WIN_rsv_res_rgl> rgl{Bestanden::ResRgl, tfPerJaar, true, true};
+    BekendAantal<RecordCache<WIN_rsv_res_rgl>> rglAantal{rgl};
     RecordCache<WIN_rsv_incheck> inCheck{Bestanden::InCheck, tfPerJaar, true, true};
     RecordCache<WIN_rsv_persoon> persoon{Bestanden::Persoon, tfEenBestand, true, true};
     RecordCacheImpl persoonTekst{sizeof(DOS_tkst_dsk_strukt), Bestanden::PersoonTekst, tfEenBestand, true, true};
@@ -32,10 +36,10 @@ RegelLezer::~RegelLezer() = default;
 std::vector<stRes> RegelLezer::Regels(JaarNr res, int32_t eerste, int32_t laatste, bool inChecks, bool personen)
 {
     std::vector<stRes> regels;
-    const int32_t aantal = c_->rgl.RecordCount(res.jaar);
     int32_t gelezen = 0;  // the last line read
     for (int32_t nr = eerste; nr != 0;) {
         // Record 1 holds the free list; a link there, past the end, or round in a circle is damage.
+        const int32_t aantal = c_->rglAantal.Aantal(res.jaar, std::max(nr, int32_t(regels.size()) + 1));
         if (nr < 2 || nr > aantal || int32_t(regels.size()) >= aantal)
             Beschadigd(QStringLiteral("kamerregels"), res);
         const WIN_rsv_res_rgl rcd = c_->rgl.Record(res.jaar, nr);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/base/EBrRuntime.h"
+#include "host/brlib/BekendAantal.h"
 #include "host/brlib/RegelLezer.h"
 #include "host/records/TekstLijst.h"
 #include "store/Bestanden.h"
@@ -51,6 +52,7 @@ RsvReservering UitKop(JaarNr sleutel, const WIN_rsv_res_hfd& hfd)
 
 struct RsvReserveringCursorRandom::Caches {
     RecordCache<WIN_rsv_res_hfd> hfd{Bestanden::ResHfd, tfPerJaar, true, true};
+    BekendAantal<RecordCache<WIN_rsv_res_hfd>> hfdAantal{hfd};
     RegelLezer regels;
     RecordCacheImpl resGeg{sizeof(DOS_tkst_dsk_strukt), Bestanden::ResGegTekst, tfPerJaar, true, true};
     RecordCacheImpl resExt{sizeof(DOS_tkst_dsk_strukt), Bestanden::ResExtTekst, tfPerJaar, true, true};
@@ -63,7 +65,7 @@ RsvReserveringCursorRandom::~RsvReserveringCursorRandom() = default;
 const RsvReservering& RsvReserveringCursorRandom::At(int jaar, int32_t nr, unsigned opties)
 {
     const JaarNr sleutel(jaar, nr);
-    if (nr < 1 || nr > c_->hfd.RecordCount(jaar))
+    if (nr < 1 || nr > c_->hfdAantal.Aantal(jaar, nr))
         throw EBrRuntime("Reservering " + sleutel.String(2, 5) + " bestaat niet.",
                          QStringLiteral("RsvReserveringCursorRandom::At(int,long,int)"));
     const WIN_rsv_res_hfd hfd = c_->hfd.Record(jaar, nr);

@@ -232,3 +232,17 @@ TEST_F(ReserveringCursorTest, ANumberBeyondTheYearOrADamagedChainRaises)
     EXPECT_THROW(nieuw.At(sleutel), EBrRuntime);
     EXPECT_NO_THROW(nieuw.At(sleutel, roTeksten));
 }
+
+TEST_F(ReserveringCursorTest, AReservationStoredAfterTheFirstReadIsFoundWithAllItsLines)
+{
+    // The overview keeps one cursor while another workstation books.
+    Boek(Res(kMaandag, 2, {101}));
+    RsvReserveringCursorRandom cursor;
+    EXPECT_EQ(cursor.At(2026, 1).kamerRegels.size(), 1u);
+
+    const JaarNr later = Boek(Res(kMaandag, 2, {102, 103, 104}));
+    const RsvReservering& r = cursor.At(later);
+    ASSERT_EQ(r.kamerRegels.size(), 3u);
+    EXPECT_EQ(r.kamerRegels[2].kamerNr, 104);
+    EXPECT_THROW(cursor.At(2026, 3), EBrRuntime);
+}
