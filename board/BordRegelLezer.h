@@ -4,6 +4,7 @@
 // text lines, group and change counter). Opens its read-only caches once for
 // the whole load and reads a year's day pointers in one go.
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -20,6 +21,10 @@ namespace bord {
 class BordRegelLezer {
 public:
     explicit BordRegelLezer(BordToestand& toestand);
+
+    // Which lines to take, by room and arrival day; by default every line.
+    using Keuze = std::function<bool(int32_t kamerNr, int aankomst)>;
+    void ZetKeuze(Keuze keuze) { keuze_ = std::move(keuze); }
 
     // Appends the lines chained under day `d`. A chain longer than its file raises EBrRuntime.
     void LeesDag(TDateTime d);
@@ -47,6 +52,7 @@ private:
     brlib::RecordCacheImpl resGeg_;
     brlib::RecordCacheImpl resRel_;
     std::vector<bool> metVoorReg_;
+    Keuze keuze_;
     std::unordered_map<int32_t, JaarKoppen> jaren_;
 };
 

@@ -5,7 +5,6 @@
 
 #include "board/BordDatums.h"
 #include "board/BordGrid.h"
-#include "board/BordLaden.h"
 #include "board/Rsvovresunit.h"
 
 void TfrmRsvOvRes::VerbindNavigatie()
@@ -45,6 +44,7 @@ void TfrmRsvOvRes::ZetRijKnoppen()
 
 void TfrmRsvOvRes::SchuifRijen(int richting, bool pagina)
 {
+    ZorgVolledig();
     if (pagina)
         geometrie_.SchuifPagina(richting);
     else

@@ -11,7 +11,6 @@
 #include "board/BordCellen.h"
 #include "board/BordDatums.h"
 #include "board/BordGrid.h"
-#include "board/BordLaden.h"
 #include "board/BordLegenda.h"
 #include "host/base/DatumTekst.h"
 #include "host/base/EBrRuntime.h"
@@ -81,12 +80,16 @@ void TfrmRsvOvRes::Verbind()
     // instead of letting it end the program.
     ConnectGuarded(onder_.btnNieuw, &QPushButton::clicked, this, [this] { btnNieuwClick(); });
     ConnectGuarded(dgGrid, &BordGrid::MuisOp, this, [this](QPoint, Qt::MouseButton) {
+        ZorgVolledig();
         if (toestand_.nieuwModus)
             NieuwMuisOp();
     });
     ConnectGuarded(dgGrid, &BordGrid::MuisBeweegt, this, [this](QPoint plek) { dgGridMouseMove(plek); });
     ConnectGuarded(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
-    connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
+    connect(dgGrid, &BordGrid::Vergroot, this, [this] {
+        ZorgVolledig();
+        ZetRijKnoppen();
+    });
     dgGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     ConnectGuarded(dgGrid, &QWidget::customContextMenuRequested, this, [this](QPoint plek) { dgGridKamerMenu(plek); });
     ConnectGuarded(boven_.btnSelRes, &QPushButton::clicked, this, [this] { btnSelResClick(); });
@@ -177,11 +180,30 @@ bool TfrmRsvOvRes::InitBoard()
 void TfrmRsvOvRes::LaadItems()
 {
     try {
-        bord::LoadItems(toestand_);
+        // Called on the reading thread; the rest is added on this one.
+        const auto gelezen = [this] { QMetaObject::invokeMethod(this, [this] { ZorgVolledig(); }, Qt::QueuedConnection); };
+        lader_.Laad(toestand_, RijenOpScherm(), gelezen);
     } catch (const EBrRuntime& fout) {
         // Another workstation may be rewriting the chain; its update brings the next load.
         ErrorMsg(fout.Message(), Caption());
     }
+}
+
+bord::RijBereik TfrmRsvOvRes::RijenOpScherm() const
+{
+    return {geometrie_.TopRij() - bord::kKopRijen, geometrie_.LaatsteZichtbareRij() - bord::kKopRijen + 1};
+}
+
+void TfrmRsvOvRes::ZorgVolledig()
+{
+    try {
+        if (!lader_.Voltooi(toestand_))
+            return;
+    } catch (const EBrRuntime& fout) {
+        ErrorMsg(fout.Message(), Caption());
+    }
+    Refresh(true);
+    ShowSelected(getoond_);
 }
 
 void TfrmRsvOvRes::Refresh(bool herbouw)
