@@ -42,6 +42,15 @@ private:
     std::vector<bool> bits_;
 };
 
+// The rest's lines estimated from the shown rows' share of rooms and days, so
+// that its list does not grow by copying: it holds most of the board's memory.
+size_t GeschatteRest(const BordToestand& t, RijBereik rijen, int gelezenDagen)
+{
+    const double kamers = double(t.kamers.size()) / std::max(1, rijen.voorbij - rijen.eerste);
+    const double dagen = double(2 * kLaadDagen) / gelezenDagen;
+    return static_cast<size_t>(1.1 * double(t.items.size()) * kamers * dagen);
+}
+
 bool LoontDeels(const BordToestand& t, RijBereik rijen, int drempel)
 {
     const int kamers = static_cast<int>(t.kamers.size());
@@ -55,6 +64,7 @@ bool LoontDeels(const BordToestand& t, RijBereik rijen, int drempel)
 
 struct DeelLader::Rest {
     BordToestand deel;  // only its items, extras and extras' index are used
+    BordToestand oud;   // the lines of the previous load, freed on the thread
     std::unique_ptr<BordRegelLezer> lezer;
     std::atomic<bool> stop{false};
     std::exception_ptr fout;
@@ -77,36 +87,47 @@ void DeelLader::Laad(BordToestand& toestand, RijBereik rijen, std::function<void
     const auto vooraan = [zichtbaar, eindeZicht](int32_t kamerNr, int aankomst) {
         return aankomst < eindeZicht && zichtbaar->Bevat(kamerNr);
     };
-    toestand.items.clear();
-    toestand.extras.clear();
-    toestand.extraIndex.clear();
-    {
-        BordRegelLezer lezer(toestand);
-        lezer.ZetKeuze(vooraan);
-        for (int d = start - kLaadDagen; d < eindeZicht; ++d)
-            lezer.LeesDag(d);
-        VulVoorRegistraties(toestand.extras, lezer.MetVoorRegistratie());
-    }
-    auto rest = std::make_unique<Rest>();
-    {
-        // A workstation of its own: the thread then shares no open action,
-        // lock or overlay with what the GUI thread reads and writes meanwhile.
-        const std::shared_ptr<brlib::Werkstation> hier = brlib::Werkstation::Huidig();
-        const brlib::WerkstationScope eigen(std::make_shared<brlib::Werkstation>(hier->AdminDir(), hier->Fs()));
-        rest->lezer = std::make_unique<BordRegelLezer>(rest->deel);
-    }
-    rest->lezer->ZetKeuze([vooraan](int32_t kamerNr, int aankomst) { return !vooraan(kamerNr, aankomst); });
+    auto rest = NieuweRest(toestand);
+    BordRegelLezer& lezer = *rest->lezer;
+    lezer.ZetKeuze(vooraan);
+    for (int d = start - kLaadDagen; d < eindeZicht; ++d)
+        lezer.LeesDag(d);
+    VulVoorRegistraties(toestand.extras, lezer.MetVoorRegistratie());
+    // The thread reads the whole window again from the chunks read so far.
+    lezer.ZetDoel(rest->deel);
+    lezer.ZetKeuze([vooraan](int32_t kamerNr, int aankomst) { return !vooraan(kamerNr, aankomst); });
+    rest->deel.items.reserve(GeschatteRest(toestand, rijen, eindeZicht - (start - kLaadDagen)));
     rest_ = std::move(rest);
-    draad_ = std::thread([r = rest_.get(), start, gelezen = std::move(gelezen)] {
-        try {
-            for (int d = start - kLaadDagen; d < start + kLaadDagen && !r->stop; ++d)
-                r->lezer->LeesDag(d);
-        } catch (...) {
-            r->fout = std::current_exception();
-        }
-        if (!r->stop && gelezen)
-            gelezen();
-    });
+    draad_ = std::thread(&DeelLader::LeesRest, rest_.get(), start, std::move(gelezen));
+}
+
+void DeelLader::LeesRest(Rest* rest, int start, const std::function<void()>& gelezen)
+{
+    rest->oud = {};
+    try {
+        for (int d = start - kLaadDagen; d < start + kLaadDagen && !rest->stop; ++d)
+            rest->lezer->LeesDag(d);
+    } catch (...) {
+        rest->fout = std::current_exception();
+    }
+    if (!rest->stop && gelezen)
+        gelezen();
+}
+
+std::unique_ptr<DeelLader::Rest> DeelLader::NieuweRest(BordToestand& toestand)
+{
+    // The previous load is freed on the thread rather than kept for reuse: the
+    // rest is read into lists of its own.
+    auto rest = std::make_unique<Rest>();
+    std::swap(rest->oud.items, toestand.items);
+    std::swap(rest->oud.extras, toestand.extras);
+    std::swap(rest->oud.extraIndex, toestand.extraIndex);
+    // A workstation of its own: the thread then shares no open action, lock or
+    // overlay with what the GUI thread reads and writes meanwhile.
+    const std::shared_ptr<brlib::Werkstation> hier = brlib::Werkstation::Huidig();
+    const brlib::WerkstationScope eigen(std::make_shared<brlib::Werkstation>(hier->AdminDir(), hier->Fs()));
+    rest->lezer = std::make_unique<BordRegelLezer>(toestand);
+    return rest;
 }
 
 bool DeelLader::Voltooi(BordToestand& toestand)

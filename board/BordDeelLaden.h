@@ -21,7 +21,7 @@ struct RijBereik {
 
 class DeelLader {
 public:
-    static constexpr int kStandaardDrempel = 500;
+    static constexpr int kStandaardDrempel = 2000;
 
     DeelLader();
     ~DeelLader();  // drops a rest still being read
@@ -52,6 +52,10 @@ public:
 
 private:
     struct Rest;
+    // A rest whose reader starts on `toestand` (the shown rows) and holds the previous load to free.
+    static std::unique_ptr<Rest> NieuweRest(BordToestand& toestand);
+    // The thread: the whole window except the shown rows' lines; `gelezen` when done and not stopped.
+    static void LeesRest(Rest* rest, int start, const std::function<void()>& gelezen);
 
     int drempel_ = kStandaardDrempel;
     std::unique_ptr<Rest> rest_;

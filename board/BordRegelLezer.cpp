@@ -13,7 +13,7 @@ constexpr int kDagKeten = 1;  // the lines of one begin day in rsv_resrgl.dat
 }
 
 BordRegelLezer::BordRegelLezer(BordToestand& toestand)
-    : toestand_(toestand),
+    : toestand_(&toestand),
       dagRgl_(Bestanden::DagRgl, kPerJaar, true, true),
       rgl_(Bestanden::ResRgl, kPerJaar, true, true),
       inCheck_(Bestanden::InCheck, kPerJaar, true, true),
@@ -50,9 +50,9 @@ void BordRegelLezer::LeesDag(TDateTime d)
         const int32_t volgende = rcd.volgendeDag;
         const int32_t kamer = rcd.kamerNr;
         if (!keuze_ || keuze_(kamer, aankomst)) {
-            toestand_.items.push_back(Item(jaar, nr, rcd));
-            if (!toestand_.extraIndex.count(toestand_.items.back().resSleutel))
-                LeesExtra(toestand_.items.back().resSleutel);
+            toestand_->items.push_back(Item(jaar, nr, rcd));
+            if (!toestand_->extraIndex.count(toestand_->items.back().resSleutel))
+                LeesExtra(toestand_->items.back().resSleutel);
         }
         nr = volgende;
     }
@@ -74,8 +74,8 @@ void BordRegelLezer::LeesExtra(JaarNr sleutel)
     extra.regels = Regels(sleutel.jaar, hfd);
     extra.groepNr = hfd.groepNr;
     extra.wijzigTeller = hfd.wijzigTeller;
-    toestand_.extraIndex.emplace(sleutel, static_cast<int>(toestand_.extras.size()));
-    toestand_.extras.push_back(std::move(extra));
+    toestand_->extraIndex.emplace(sleutel, static_cast<int>(toestand_->extras.size()));
+    toestand_->extras.push_back(std::move(extra));
     metVoorReg_.push_back(hfd.eersteVoorReg != 0);
 }
 

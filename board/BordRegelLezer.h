@@ -26,6 +26,13 @@ public:
     using Keuze = std::function<bool(int32_t kamerNr, int aankomst)>;
     void ZetKeuze(Keuze keuze) { keuze_ = std::move(keuze); }
 
+    // Reads on into another state, keeping the chunks read so far; MetVoorRegistratie starts over.
+    void ZetDoel(BordToestand& toestand)
+    {
+        toestand_ = &toestand;
+        metVoorReg_.clear();
+    }
+
     // Appends the lines chained under day `d`. A chain longer than its file raises EBrRuntime.
     void LeesDag(TDateTime d);
 
@@ -44,7 +51,7 @@ private:
     void LeesExtra(JaarNr sleutel);
     QStringList Regels(int32_t jaar, const WIN_rsv_res_hfd& hfd);
 
-    BordToestand& toestand_;
+    BordToestand* toestand_;
     RecordCache<WIN_rsv_dagnr_rgl_pnt> dagRgl_;
     RecordCache<WIN_rsv_res_rgl> rgl_;
     RecordCache<WIN_rsv_incheck> inCheck_;

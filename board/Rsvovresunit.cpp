@@ -147,8 +147,6 @@ bool TfrmRsvOvRes::InitBoard()
     pnlNieuw->hide();
     onder_.pnlOnder->show();
     nieuw_.Sluit();
-    toestand_.items.clear();
-    toestand_.extras.clear();
     try {
         brlib::InlezenKamers(toestand_.kamers);
         toestand_.kamerStatus = logboek::KamerStatussen();
