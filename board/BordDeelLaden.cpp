@@ -51,12 +51,15 @@ size_t GeschatteRest(const BordToestand& t, RijBereik rijen, int gelezenDagen)
     return static_cast<size_t>(1.1 * double(t.items.size()) * kamers * dagen);
 }
 
+RijBereik Begrensd(RijBereik rijen, int kamers)
+{
+    return {std::clamp(rijen.eerste, 0, kamers), std::clamp(rijen.voorbij, 0, kamers)};
+}
+
 bool LoontDeels(const BordToestand& t, RijBereik rijen, int drempel)
 {
     const int kamers = static_cast<int>(t.kamers.size());
     const bool modus = t.nieuwModus || t.verplaatsModus != 0 || t.periodeModus != 0 || t.groepModus != 0;
-    rijen.eerste = std::max(rijen.eerste, 0);
-    rijen.voorbij = std::min(rijen.voorbij, kamers);
     return !modus && !t.HeeftNieuweRegels() && kamers >= drempel && rijen.voorbij - rijen.eerste < kamers;
 }
 
@@ -74,9 +77,10 @@ DeelLader::DeelLader() = default;
 
 DeelLader::~DeelLader() { Stop(); }
 
-void DeelLader::Laad(BordToestand& toestand, RijBereik rijen, std::function<void()> gelezen)
+void DeelLader::Laad(BordToestand& toestand, RijBereik gevraagd, std::function<void()> gelezen)
 {
     Stop();
+    const RijBereik rijen = Begrensd(gevraagd, static_cast<int>(toestand.kamers.size()));
     if (!LoontDeels(toestand, rijen, drempel_)) {
         LoadItems(toestand);
         return;
@@ -98,6 +102,7 @@ void DeelLader::Laad(BordToestand& toestand, RijBereik rijen, std::function<void
     lezer.ZetKeuze([vooraan](int32_t kamerNr, int aankomst) { return !vooraan(kamerNr, aankomst); });
     rest->deel.items.reserve(GeschatteRest(toestand, rijen, eindeZicht - (start - kLaadDagen)));
     rest_ = std::move(rest);
+    geladen_ = rijen;
     draad_ = std::thread(&DeelLader::LeesRest, rest_.get(), start, std::move(gelezen));
 }
 

@@ -40,6 +40,11 @@ public:
 
     // True while the state lacks a rest that Voltooi would add.
     bool Gedeeltelijk() const { return rest_ != nullptr; }
+    // True when every line `rijen` show is loaded, also while the rest is read.
+    bool Dekt(RijBereik rijen) const
+    {
+        return !rest_ || (rijen.eerste >= geladen_.eerste && rijen.voorbij <= geladen_.voorbij);
+    }
 
     // Waits for the rest and puts its lines before the loaded ones (so new lines
     // stay last; item numbers change, the cells must be rebuilt) and adds its
@@ -58,6 +63,7 @@ private:
     static void LeesRest(Rest* rest, int start, const std::function<void()>& gelezen);
 
     int drempel_ = kStandaardDrempel;
+    RijBereik geladen_;  // the rows loaded first
     std::unique_ptr<Rest> rest_;
     std::thread draad_;
 };

@@ -44,11 +44,11 @@ void TfrmRsvOvRes::ZetRijKnoppen()
 
 void TfrmRsvOvRes::SchuifRijen(int richting, bool pagina)
 {
-    ZorgVolledig();
     if (pagina)
         geometrie_.SchuifPagina(richting);
     else
         geometrie_.Schuif(richting);
+    ToonRijen();
     ZetRijKnoppen();
     Refresh(false);
 }

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -87,7 +88,7 @@ void TfrmRsvOvRes::Verbind()
     ConnectGuarded(dgGrid, &BordGrid::MuisBeweegt, this, [this](QPoint plek) { dgGridMouseMove(plek); });
     ConnectGuarded(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
     connect(dgGrid, &BordGrid::Vergroot, this, [this] {
-        ZorgVolledig();
+        ToonRijen();
         ZetRijKnoppen();
     });
     dgGrid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -180,7 +181,12 @@ void TfrmRsvOvRes::LaadItems()
     try {
         // Called on the reading thread; the rest is added on this one.
         const auto gelezen = [this] { QMetaObject::invokeMethod(this, [this] { ZorgVolledig(); }, Qt::QueuedConnection); };
-        lader_.Laad(toestand_, RijenOpScherm(), gelezen);
+        // Rows for the whole screen's height: a board that is maximised after it
+        // opens then need not wait for the rest.
+        bord::RijBereik rijen = RijenOpScherm();
+        if (screen())
+            rijen.voorbij = std::max(rijen.voorbij, rijen.eerste + screen()->availableGeometry().height() / geometrie_.RijHoogte());
+        lader_.Laad(toestand_, rijen, gelezen);
     } catch (const EBrRuntime& fout) {
         // Another workstation may be rewriting the chain; its update brings the next load.
         ErrorMsg(fout.Message(), Caption());
@@ -190,6 +196,13 @@ void TfrmRsvOvRes::LaadItems()
 bord::RijBereik TfrmRsvOvRes::RijenOpScherm() const
 {
     return {geometrie_.TopRij() - bord::kKopRijen, geometrie_.LaatsteZichtbareRij() - bord::kKopRijen + 1};
+}
+
+void TfrmRsvOvRes::ToonRijen()
+{
+    // A window that grows right after it opens need not wait for rows it does not show.
+    if (!lader_.Dekt(RijenOpScherm()))
+        ZorgVolledig();
 }
 
 void TfrmRsvOvRes::ZorgVolledig()

@@ -105,6 +105,8 @@ private:
     void SetStartDate(TDateTime datum);
     void LaadItems();
     bord::RijBereik RijenOpScherm() const;
+    // Adds the rest of the lines when rows on screen lack theirs.
+    void ToonRijen();
     // Re-initialises and shows the selection again, as after a dialog on a bar.
     void HerlaadMetSelectie();
     void ZetRijKnoppen();
