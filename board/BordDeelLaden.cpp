@@ -66,8 +66,8 @@ bool LoontDeels(const BordToestand& t, RijBereik rijen, int drempel)
 }  // namespace
 
 struct DeelLader::Rest {
-    BordToestand deel;  // only its items, extras and extras' index are used
-    BordToestand oud;   // the lines of the previous load, freed on the thread
+    BordToestand deel;   // only its items, extras and extras' index are used
+    size_t geschat = 0;  // lines expected in the rest
     std::unique_ptr<BordRegelLezer> lezer;
     std::atomic<bool> stop{false};
     std::exception_ptr fout;
@@ -100,7 +100,7 @@ void DeelLader::Laad(BordToestand& toestand, RijBereik gevraagd, std::function<v
     // The thread reads the whole window again from the chunks read so far.
     lezer.ZetDoel(rest->deel);
     lezer.ZetKeuze([vooraan](int32_t kamerNr, int aankomst) { return !vooraan(kamerNr, aankomst); });
-    rest->deel.items.reserve(GeschatteRest(toestand, rijen, eindeZicht - (start - kLaadDagen)));
+    rest->geschat = GeschatteRest(toestand, rijen, eindeZicht - (start - kLaadDagen));
     rest_ = std::move(rest);
     geladen_ = rijen;
     draad_ = std::thread(&DeelLader::LeesRest, rest_.get(), start, std::move(gelezen));
@@ -108,7 +108,11 @@ void DeelLader::Laad(BordToestand& toestand, RijBereik gevraagd, std::function<v
 
 void DeelLader::LeesRest(Rest* rest, int start, const std::function<void()>& gelezen)
 {
-    rest->oud = {};
+    // The previous load is emptied here, its lists kept for the rest.
+    rest->deel.items.clear();
+    rest->deel.extras.clear();
+    rest->deel.extraIndex.clear();
+    rest->deel.items.reserve(rest->geschat);
     try {
         for (int d = start - kLaadDagen; d < start + kLaadDagen && !rest->stop; ++d)
             rest->lezer->LeesDag(d);
@@ -121,12 +125,13 @@ void DeelLader::LeesRest(Rest* rest, int start, const std::function<void()>& gel
 
 std::unique_ptr<DeelLader::Rest> DeelLader::NieuweRest(BordToestand& toestand)
 {
-    // The previous load is freed on the thread rather than kept for reuse: the
-    // rest is read into lists of its own.
+    // The previous load's lists go to the thread, which empties them and reads
+    // the rest into them: the lines are freed there, and their memory is used
+    // again instead of being given back and faulted in anew.
     auto rest = std::make_unique<Rest>();
-    std::swap(rest->oud.items, toestand.items);
-    std::swap(rest->oud.extras, toestand.extras);
-    std::swap(rest->oud.extraIndex, toestand.extraIndex);
+    std::swap(rest->deel.items, toestand.items);
+    std::swap(rest->deel.extras, toestand.extras);
+    std::swap(rest->deel.extraIndex, toestand.extraIndex);
     // A workstation of its own: the thread then shares no open action, lock or
     // overlay with what the GUI thread reads and writes meanwhile.
     const std::shared_ptr<brlib::Werkstation> hier = brlib::Werkstation::Huidig();
@@ -144,16 +149,18 @@ bool DeelLader::Voltooi(BordToestand& toestand)
     BordToestand& deel = rest->deel;
     VulVoorRegistraties(deel.extras, rest->lezer->MetVoorRegistratie());
     rest->lezer.reset();
-    // The rest is by far the larger part: the shown rows' lines join it rather
-    // than the other way round, so that the lines are never held twice.
-    // Item numbers change; the caller rebuilds the cells.
+    // The rest is by far the larger part: the shown rows' lines and reservations
+    // join it rather than the other way round, so that nothing is held twice or
+    // indexed again. Item numbers change; the caller rebuilds the cells.
     deel.items.insert(deel.items.end(), std::make_move_iterator(toestand.items.begin()),
                       std::make_move_iterator(toestand.items.end()));
-    toestand.items = std::move(deel.items);
-    for (brlib::stExtraRes& extra : deel.extras) {
-        if (toestand.extraIndex.emplace(extra.resSleutel, static_cast<int>(toestand.extras.size())).second)
-            toestand.extras.push_back(std::move(extra));
+    for (brlib::stExtraRes& extra : toestand.extras) {
+        if (deel.extraIndex.emplace(extra.resSleutel, static_cast<int>(deel.extras.size())).second)
+            deel.extras.push_back(std::move(extra));
     }
+    toestand.items = std::move(deel.items);
+    toestand.extras = std::move(deel.extras);
+    toestand.extraIndex = std::move(deel.extraIndex);
     if (rest->fout)
         std::rethrow_exception(rest->fout);
     return true;

@@ -57,7 +57,7 @@ public:
 
 private:
     struct Rest;
-    // A rest whose reader starts on `toestand` (the shown rows) and holds the previous load to free.
+    // A rest whose reader starts on `toestand` (the shown rows) and holds the previous load's lists.
     static std::unique_ptr<Rest> NieuweRest(BordToestand& toestand);
     // The thread: the whole window except the shown rows' lines; `gelezen` when done and not stopped.
     static void LeesRest(Rest* rest, int start, const std::function<void()>& gelezen);
