@@ -180,12 +180,16 @@ void TfrmRsvOvRes::LaadItems()
 {
     try {
         // Called on the reading thread; the rest is added on this one.
-        const auto gelezen = [this] { QMetaObject::invokeMethod(this, [this] { ZorgVolledig(); }, Qt::QueuedConnection); };
+        const auto gelezen = [this] {
+            QMetaObject::invokeMethod(this, [this] { ZorgVolledig(); }, Qt::QueuedConnection);
+        };
         // Rows for the whole screen's height: a board that is maximised after it
         // opens then need not wait for the rest.
         bord::RijBereik rijen = RijenOpScherm();
-        if (screen())
-            rijen.voorbij = std::max(rijen.voorbij, rijen.eerste + screen()->availableGeometry().height() / geometrie_.RijHoogte());
+        if (screen()) {
+            const int schermRijen = screen()->availableGeometry().height() / geometrie_.RijHoogte();
+            rijen.voorbij = std::max(rijen.voorbij, rijen.eerste + schermRijen);
+        }
         lader_.Laad(toestand_, rijen, gelezen);
     } catch (const EBrRuntime& fout) {
         // Another workstation may be rewriting the chain; its update brings the next load.
