@@ -27,13 +27,17 @@ void LeesVenster(BordToestand& toestand)
     const int start = DagGetal(toestand.startDatum);
     for (int d = start - kLaadDagen; d < start + kLaadDagen; ++d)
         lezer.LeesDag(d);
-    const std::vector<bool>& metVoorReg = lezer.MetVoorRegistratie();
-    for (size_t i = 0; i < toestand.extras.size(); ++i)
-        if (metVoorReg[i])
-            brlib::RsvGetVoorRegistratie(toestand.extras[i].resSleutel, toestand.extras[i].voorRegs);
+    VulVoorRegistraties(toestand.extras, lezer.MetVoorRegistratie());
 }
 
 }  // namespace
+
+void VulVoorRegistraties(std::vector<brlib::stExtraRes>& extras, const std::vector<bool>& metVoorReg)
+{
+    for (size_t i = 0; i < extras.size() && i < metVoorReg.size(); ++i)
+        if (metVoorReg[i])
+            brlib::RsvGetVoorRegistratie(extras[i].resSleutel, extras[i].voorRegs);
+}
 
 void LoadItems(BordToestand& toestand)
 {

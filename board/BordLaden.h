@@ -12,4 +12,7 @@ namespace bord {
 // without a lock; a damaged chain raises EBrRuntime and leaves the new lines in place.
 void LoadItems(BordToestand& toestand);
 
+// Reads the pre-registrations of each extra whose flag (same order) is set.
+void VulVoorRegistraties(std::vector<brlib::stExtraRes>& extras, const std::vector<bool>& metVoorReg);
+
 }  // namespace bord

@@ -1,5 +1,6 @@
 #include "board/BordRegelLezer.h"
 
+#include "board/BordDatums.h"
 #include "host/brlib/ResRecords.h"
 #include "host/records/TekstLijst.h"
 #include "store/Bestanden.h"
@@ -12,7 +13,7 @@ constexpr int kDagKeten = 1;  // the lines of one begin day in rsv_resrgl.dat
 }
 
 BordRegelLezer::BordRegelLezer(BordToestand& toestand)
-    : toestand_(toestand),
+    : toestand_(&toestand),
       dagRgl_(Bestanden::DagRgl, kPerJaar, true, true),
       rgl_(Bestanden::ResRgl, kPerJaar, true, true),
       inCheck_(Bestanden::InCheck, kPerJaar, true, true),
@@ -39,6 +40,7 @@ void BordRegelLezer::LeesDag(TDateTime d)
     const int32_t jaar = Jaar(d);
     const JaarKoppen& koppen = Koppen(jaar);
     const size_t dag = DagNr(d);
+    const int aankomst = DagGetal(d);
     int32_t nr = dag <= koppen.dagen.size() ? koppen.dagen[dag - 1].eerste : 0;
     for (int32_t over = koppen.regels; nr != 0; --over) {
         if (over <= 0)
@@ -46,9 +48,12 @@ void BordRegelLezer::LeesDag(TDateTime d)
         // The cached record is only read until the next call on rgl_.
         const WIN_rsv_res_rgl& rcd = rgl_.Record(jaar, nr);
         const int32_t volgende = rcd.volgendeDag;
-        toestand_.items.push_back(Item(jaar, nr, rcd));
-        if (!toestand_.extraIndex.count(toestand_.items.back().resSleutel))
-            LeesExtra(toestand_.items.back().resSleutel);
+        const int32_t kamer = rcd.kamerNr;
+        if (!keuze_ || keuze_(kamer, aankomst)) {
+            toestand_->items.push_back(Item(jaar, nr, rcd));
+            if (!toestand_->extraIndex.count(toestand_->items.back().resSleutel))
+                LeesExtra(toestand_->items.back().resSleutel);
+        }
         nr = volgende;
     }
 }
@@ -69,8 +74,8 @@ void BordRegelLezer::LeesExtra(JaarNr sleutel)
     extra.regels = Regels(sleutel.jaar, hfd);
     extra.groepNr = hfd.groepNr;
     extra.wijzigTeller = hfd.wijzigTeller;
-    toestand_.extraIndex.emplace(sleutel, static_cast<int>(toestand_.extras.size()));
-    toestand_.extras.push_back(std::move(extra));
+    toestand_->extraIndex.emplace(sleutel, static_cast<int>(toestand_->extras.size()));
+    toestand_->extras.push_back(std::move(extra));
     metVoorReg_.push_back(hfd.eersteVoorReg != 0);
 }
 

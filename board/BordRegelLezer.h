@@ -4,6 +4,7 @@
 // text lines, group and change counter). Opens its read-only caches once for
 // the whole load and reads a year's day pointers in one go.
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -20,6 +21,17 @@ namespace bord {
 class BordRegelLezer {
 public:
     explicit BordRegelLezer(BordToestand& toestand);
+
+    // Which lines to take, by room and arrival day; by default every line.
+    using Keuze = std::function<bool(int32_t kamerNr, int aankomst)>;
+    void ZetKeuze(Keuze keuze) { keuze_ = std::move(keuze); }
+
+    // Reads on into another state, keeping the chunks read so far; MetVoorRegistratie starts over.
+    void ZetDoel(BordToestand& toestand)
+    {
+        toestand_ = &toestand;
+        metVoorReg_.clear();
+    }
 
     // Appends the lines chained under day `d`. A chain longer than its file raises EBrRuntime.
     void LeesDag(TDateTime d);
@@ -39,7 +51,7 @@ private:
     void LeesExtra(JaarNr sleutel);
     QStringList Regels(int32_t jaar, const WIN_rsv_res_hfd& hfd);
 
-    BordToestand& toestand_;
+    BordToestand* toestand_;
     RecordCache<WIN_rsv_dagnr_rgl_pnt> dagRgl_;
     RecordCache<WIN_rsv_res_rgl> rgl_;
     RecordCache<WIN_rsv_incheck> inCheck_;
@@ -47,6 +59,7 @@ private:
     brlib::RecordCacheImpl resGeg_;
     brlib::RecordCacheImpl resRel_;
     std::vector<bool> metVoorReg_;
+    Keuze keuze_;
     std::unordered_map<int32_t, JaarKoppen> jaren_;
 };
 

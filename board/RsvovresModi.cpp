@@ -33,6 +33,7 @@ void TfrmRsvOvRes::BeginModus(bord::ModusSoort soort)
         close();
         return;
     }
+    ZorgVolledig();
     modi_.Begin(soort);
     zoekenAan_ = boven_.btnZoeken->isEnabled();
     boven_.btnSelRes->setEnabled(false);

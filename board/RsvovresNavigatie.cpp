@@ -5,7 +5,6 @@
 
 #include "board/BordDatums.h"
 #include "board/BordGrid.h"
-#include "board/BordLaden.h"
 #include "board/Rsvovresunit.h"
 
 void TfrmRsvOvRes::VerbindNavigatie()
@@ -49,6 +48,7 @@ void TfrmRsvOvRes::SchuifRijen(int richting, bool pagina)
         geometrie_.SchuifPagina(richting);
     else
         geometrie_.Schuif(richting);
+    ToonRijen();
     ZetRijKnoppen();
     Refresh(false);
 }

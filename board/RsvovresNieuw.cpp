@@ -25,6 +25,7 @@ void TfrmRsvOvRes::btnNieuwClick()
         close();
         return;
     }
+    ZorgVolledig();
     pnlNieuw->show();
     onder_.pnlOnder->hide();
     boven_.btnSelRes->setEnabled(false);

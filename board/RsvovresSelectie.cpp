@@ -27,6 +27,7 @@ void ZetSelectieVeld(QLabel* veld, const QString& tekst)
 
 void TfrmRsvOvRes::ShowSelected(JaarNr sleutel)
 {
+    getoond_ = sleutel;
     bord::MarkeerSelectie(toestand_, sleutel);
     ZetSelectieVeld(boven_.flblResBoekNr, sleutel.IsLeeg() ? QString() : sleutel.String(2, 5));
     const int32_t groep = toestand_.geselecteerdeGroep;
@@ -43,6 +44,7 @@ bool TfrmRsvOvRes::ZetWijzerCel(const bord::CelTreffer& cel)
 
 void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
 {
+    ZorgVolledig();
     if (toestand_.nieuwModus) {
         NieuwMuisBeweeg(plek);
         return;
@@ -71,6 +73,7 @@ void TfrmRsvOvRes::dgGridMouseMove(QPoint plek)
 
 void TfrmRsvOvRes::dgGridMouseDown(QPoint plek)
 {
+    ZorgVolledig();
     if (toestand_.nieuwModus) {
         NieuwMuisNeer(plek);
         return;

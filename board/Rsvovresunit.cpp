@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -11,7 +12,6 @@
 #include "board/BordCellen.h"
 #include "board/BordDatums.h"
 #include "board/BordGrid.h"
-#include "board/BordLaden.h"
 #include "board/BordLegenda.h"
 #include "host/base/DatumTekst.h"
 #include "host/base/EBrRuntime.h"
@@ -81,12 +81,16 @@ void TfrmRsvOvRes::Verbind()
     // instead of letting it end the program.
     ConnectGuarded(onder_.btnNieuw, &QPushButton::clicked, this, [this] { btnNieuwClick(); });
     ConnectGuarded(dgGrid, &BordGrid::MuisOp, this, [this](QPoint, Qt::MouseButton) {
+        ZorgVolledig();
         if (toestand_.nieuwModus)
             NieuwMuisOp();
     });
     ConnectGuarded(dgGrid, &BordGrid::MuisBeweegt, this, [this](QPoint plek) { dgGridMouseMove(plek); });
     ConnectGuarded(dgGrid, &BordGrid::MuisNeer, this, [this](QPoint plek, Qt::MouseButton) { dgGridMouseDown(plek); });
-    connect(dgGrid, &BordGrid::Vergroot, this, &TfrmRsvOvRes::ZetRijKnoppen);
+    connect(dgGrid, &BordGrid::Vergroot, this, [this] {
+        ToonRijen();
+        ZetRijKnoppen();
+    });
     dgGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     ConnectGuarded(dgGrid, &QWidget::customContextMenuRequested, this, [this](QPoint plek) { dgGridKamerMenu(plek); });
     ConnectGuarded(boven_.btnSelRes, &QPushButton::clicked, this, [this] { btnSelResClick(); });
@@ -144,8 +148,6 @@ bool TfrmRsvOvRes::InitBoard()
     pnlNieuw->hide();
     onder_.pnlOnder->show();
     nieuw_.Sluit();
-    toestand_.items.clear();
-    toestand_.extras.clear();
     try {
         brlib::InlezenKamers(toestand_.kamers);
         toestand_.kamerStatus = logboek::KamerStatussen();
@@ -177,11 +179,46 @@ bool TfrmRsvOvRes::InitBoard()
 void TfrmRsvOvRes::LaadItems()
 {
     try {
-        bord::LoadItems(toestand_);
+        // Called on the reading thread; the rest is added on this one.
+        const auto gelezen = [this] {
+            QMetaObject::invokeMethod(this, [this] { ZorgVolledig(); }, Qt::QueuedConnection);
+        };
+        // Rows for the whole screen's height: a board that is maximised after it
+        // opens then need not wait for the rest.
+        bord::RijBereik rijen = RijenOpScherm();
+        if (screen()) {
+            const int schermRijen = screen()->availableGeometry().height() / geometrie_.RijHoogte();
+            rijen.voorbij = std::max(rijen.voorbij, rijen.eerste + schermRijen);
+        }
+        lader_.Laad(toestand_, rijen, gelezen);
     } catch (const EBrRuntime& fout) {
         // Another workstation may be rewriting the chain; its update brings the next load.
         ErrorMsg(fout.Message(), Caption());
     }
+}
+
+bord::RijBereik TfrmRsvOvRes::RijenOpScherm() const
+{
+    return {geometrie_.TopRij() - bord::kKopRijen, geometrie_.LaatsteZichtbareRij() - bord::kKopRijen + 1};
+}
+
+void TfrmRsvOvRes::ToonRijen()
+{
+    // A window that grows right after it opens need not wait for rows it does not show.
+    if (!lader_.Dekt(RijenOpScherm()))
+        ZorgVolledig();
+}
+
+void TfrmRsvOvRes::ZorgVolledig()
+{
+    try {
+        if (!lader_.Voltooi(toestand_))
+            return;
+    } catch (const EBrRuntime& fout) {
+        ErrorMsg(fout.Message(), Caption());
+    }
+    Refresh(true);
+    ShowSelected(getoond_);
 }
 
 void TfrmRsvOvRes::Refresh(bool herbouw)

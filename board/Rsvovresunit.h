@@ -7,6 +7,7 @@
 // update count every 3000 ms. Every handler that opens a dialog, re-initialises
 // or changes the shown period pauses that timer while it runs.
 
+#include "board/BordDeelLaden.h"
 #include "board/BordGeometrie.h"
 #include "board/BordInstellingen.h"
 #include "board/BordKleuren.h"
@@ -65,6 +66,14 @@ public:
     void OpenDetails(JaarNr inCheck);
     void SetTimer(bool aan);
 
+    // Boards with fewer rooms read every line before they show; larger ones
+    // read the shown rows first and the rest in the background.
+    void ZetDeelsLadenVanaf(int kamers) { lader_.ZetDrempel(kamers); }
+    bool Gedeeltelijk() const { return lader_.Gedeeltelijk(); }
+    // Adds the lines still being read in the background and shows them. Every
+    // handler that may meet a line off the loaded rows calls it first.
+    void ZorgVolledig();
+
 public slots:
     // The refresh check: re-initialises when another workstation changed reservations.
     void tmrUpdateTimer();
@@ -95,6 +104,9 @@ private:
     void VerbindNavigatie();
     void SetStartDate(TDateTime datum);
     void LaadItems();
+    bord::RijBereik RijenOpScherm() const;
+    // Adds the rest of the lines when rows on screen lack theirs.
+    void ToonRijen();
     // Re-initialises and shows the selection again, as after a dialog on a bar.
     void HerlaadMetSelectie();
     void ZetRijKnoppen();
@@ -142,6 +154,7 @@ private:
                                return KiesBegindatum(bron, doel, eerste, laatste);
                            }};
     bool zoekenAan_ = false;  // btnZoeken before a mode turned it off
+    JaarNr getoond_;          // what ShowSelected showed last, shown again when the rest of the lines arrives
     JaarNr startInCheck_;
     const bord::BordVensters* vensters_ = nullptr;
 
@@ -155,4 +168,6 @@ private:
     bord::NieuwPaneel* pnlNieuw;
     JaarNrDialog* jrnrdlgRes;
     QTimer* tmrUpdate;
+    // Last, so that it is gone (its thread stopped) before anything it calls back into.
+    bord::DeelLader lader_;
 };
