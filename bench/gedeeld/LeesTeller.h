@@ -6,14 +6,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "host/records/FileSystem.h"
 
 class LeesTeller final : public brlib::FileSystem {
 public:
-    int64_t lezingen = 0;
-    int64_t bytes = 0;
+    // Atomic: a board's second reading thread counts through the same file system.
+    std::atomic<int64_t> lezingen = 0;
+    std::atomic<int64_t> bytes = 0;
 
     int Open(const QString& path, Mode mode) override { return echt_.Open(path, mode); }
     void Close(int handle) override { echt_.Close(handle); }
