@@ -6,6 +6,7 @@
 #include "host/records/Journal.h"
 #include "host/records/Locks.h"
 #include "host/records/UpdateCount.h"
+#include "host/records/Werkstation.h"
 #include "store/AdministratieInhoud.h"
 #include "store/HerstelDagKetting.h"
 #include "store/HerstelVrijeLijst.h"
@@ -16,20 +17,17 @@ namespace {
 
 const QString kUpdateCount = QStringLiteral("rsv.upd");
 
-// Copies a hot journal and the files it would restore. Done before the lock,
-// because taking it rolls the journal back.
+// Copies a hot journal and the files it would write again. Done before the
+// lock, because taking it recovers the journal.
 bool BewaarHotJournaal(Reservekopie& kopie)
 {
     const QString admin = HuidigeAdminDir();
-    if (!brlib::HotJournal(brlib::CurrentFileSystem(), admin))
+    const std::vector<QString> bestanden = brlib::HotJournalFiles(brlib::CurrentFileSystem(), admin);
+    if (bestanden.empty())
         return false;
-    const QString journaal = brlib::JournalPath(admin);
-    QFile f(journaal);
-    std::vector<brlib::JournalFile> bestanden;
-    if (f.open(QIODevice::ReadOnly) && brlib::DecodeJournal(f.readAll(), bestanden))
-        for (const brlib::JournalFile& b : bestanden)
-            kopie.Bewaar(QDir(admin).filePath(b.path));
-    kopie.Bewaar(journaal);
+    for (const QString& b : bestanden)
+        kopie.Bewaar(QDir(admin).filePath(b));
+    kopie.Bewaar(brlib::JournalPath(admin));
     return true;
 }
 
@@ -88,7 +86,10 @@ HerstelUitkomst HerstelAdministratie()
             return uit;
         uit.slot = true;
         if (journaal)
-            uit.hersteld << "rsv.journal: de onafgemaakte actie van een afgebroken werkplek is teruggedraaid";
+            uit.hersteld << "rsv.journal: de onafgemaakte actie van een afgebroken werkplek is afgemaakt";
+        // The repairs below write the files directly: the journal must not
+        // write older bytes over them after a restart.
+        brlib::Werkstation::Huidig()->Checkpoint();
         Rapport gelezen;
         AdministratieInhoud inhoud = LeesAdministratie(gelezen);
         HerstelPlan plan;
@@ -113,7 +114,7 @@ std::vector<Bevinding> JournaalBevindingen()
 QString RaadBij(const Bevinding& b)
 {
     if (b.bestand == QLatin1String("rsv.journal"))
-        return "rsvcheck --repair draait de actie terug (de volgende opslag op een werkplek ook).";
+        return "rsvcheck --repair maakt de actie af (de volgende opslag op een werkplek ook).";
     if (b.wat.contains("dubbel geboekt"))
         return "verplaats of annuleer een van de twee reserveringen op het planbord.";
     if (b.wat.contains("afgekapt") || b.wat.contains("kan niet gelezen"))

@@ -5,8 +5,8 @@
 
 #include "host/base/EBrRuntime.h"
 #include "host/records/IoError.h"
-#include "host/records/Journal.h"
 #include "host/records/PhysicalWrite.h"
+#include "host/records/Undo.h"
 
 namespace brlib {
 
@@ -14,6 +14,12 @@ namespace {
 
 const QString kLocation = QStringLiteral("CommitAction");
 const QString kNietOpgeslagen = QStringLiteral("De wijzigingen konden niet worden opgeslagen");
+
+// Beyond these the journal is checkpointed: they bound what a lock reads back.
+constexpr int kEntriesPerCheckpoint = 16;
+constexpr int64_t kJournalBytesPerCheckpoint = 1 << 20;
+// Changed bytes closer together than this go into one region.
+constexpr int64_t kRegionGap = 16;
 
 // Consecutive written pages, so that each run is one write.
 struct PageRun {
@@ -33,169 +39,178 @@ std::vector<PageRun> Runs(const FileOverlay& overlay)
     return runs;
 }
 
-JournalFile JournalEntry(const FileOverlay& overlay, const QString& adminDir)
+// The run's bytes as the action leaves them, up to the file's new size.
+QByteArray NewBytes(const FileOverlay& overlay, const PageRun& run)
 {
-    JournalFile file;
-    file.path = overlay.Path().mid(adminDir.size() + 1);
-    file.existed = overlay.Existed();
-    file.originalSize = overlay.OriginalSize();
-    for (const PageRun& run : Runs(overlay)) {
-        const int64_t begin = run.first * FileOverlay::kPageSize;
-        const int64_t end = std::min(begin + run.count * FileOverlay::kPageSize, overlay.OriginalSize());
-        if (end <= begin)
-            continue;
-        JournalRegion region{begin, QByteArray(end - begin, Qt::Uninitialized)};
-        overlay.ReadOriginal(begin, region.bytes.data(), region.bytes.size());
-        file.regions.push_back(std::move(region));
-    }
-    return file;
+    const int64_t begin = run.first * FileOverlay::kPageSize;
+    const int64_t end = std::min(begin + run.count * FileOverlay::kPageSize, overlay.Size());
+    QByteArray bytes(std::max<int64_t>(0, end - begin), Qt::Uninitialized);
+    for (int64_t at = 0; at < bytes.size(); at += FileOverlay::kPageSize)
+        std::copy_n(overlay.Page(run.first + at / FileOverlay::kPageSize),
+                    std::min<int64_t>(FileOverlay::kPageSize, bytes.size() - at), bytes.data() + at);
+    return bytes;
 }
 
-int WriteAndSync(FileSystem& fs, const QString& path, const QByteArray& bytes)
+// The stretches where `now` differs from `before` (zeros past its end).
+void AddChanges(int64_t begin, const QByteArray& before, const QByteArray& now, std::vector<JournalRegion>& regions)
+{
+    const auto differs = [&](int64_t i) { return now[i] != (i < before.size() ? before[i] : '\0'); };
+    for (int64_t i = 0; i < now.size();) {
+        if (!differs(i)) {
+            ++i;
+            continue;
+        }
+        int64_t end = i + 1;
+        for (int64_t same = 0; end < now.size() && same < kRegionGap; ++end)
+            same = differs(end) ? 0 : same + 1;
+        while (end > i && !differs(end - 1))
+            --end;
+        regions.push_back({begin + i, now.mid(i, end - i)});
+        i = end;
+    }
+}
+
+struct Prepared {
+    JournalEntry entry;
+    std::vector<UndoFile> undo;
+    std::vector<const FileOverlay*> files;  // those that change
+};
+
+Prepared Prepare(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+{
+    Prepared prepared;
+    prepared.entry.boot = fs.BootId(adminDir);
+    for (const auto& overlay : overlays) {
+        JournalFile redo{overlay->Path().mid(adminDir.size() + 1), overlay->Existed(), overlay->Size(), {}};
+        UndoFile undo{overlay->Path(), overlay->Existed(), overlay->OriginalSize(), {}};
+        for (const PageRun& run : Runs(*overlay)) {
+            const int64_t begin = run.first * FileOverlay::kPageSize;
+            const int64_t end = std::min(begin + run.count * FileOverlay::kPageSize, overlay->OriginalSize());
+            QByteArray before(std::max<int64_t>(0, end - begin), Qt::Uninitialized);
+            overlay->ReadOriginal(begin, before.data(), before.size());
+            AddChanges(begin, before, NewBytes(*overlay, run), redo.regions);
+            if (!before.isEmpty())
+                undo.regions.push_back({begin, std::move(before)});
+        }
+        if (redo.regions.empty() && overlay->Existed() && overlay->Size() == overlay->OriginalSize())
+            continue;
+        prepared.entry.files.push_back(std::move(redo));
+        prepared.undo.push_back(std::move(undo));
+        prepared.files.push_back(overlay.get());
+    }
+    return prepared;
+}
+
+int WriteAt(FileSystem& fs, const QString& path, int64_t offset, const QByteArray& bytes, bool sync)
 {
     const int handle = fs.Open(path, FileSystem::Mode::Create);
     if (handle < 0)
         return handle;
-    int result = PhysicalWrite(fs, handle, 0, bytes.constData(), bytes.size());
-    if (result == 0)
+    int result = PhysicalWrite(fs, handle, offset, bytes.constData(), bytes.size());
+    if (result == 0 && sync)
         result = fs.Sync(handle);
     fs.Close(handle);
     return result;
 }
 
-// The update count's overlay when the action changes bytes the journal holds a
-// copy of: then its write, made after all other files are durable, is the
-// commit point (see Journal.cpp, CommittedByUpdateCount).
-const FileOverlay* CommitPoint(const std::vector<std::unique_ptr<FileOverlay>>& overlays, const QString& adminDir,
-                               const std::vector<JournalFile>& journal)
+// A voided entry ends the journal before it.
+int Void(FileSystem& fs, const QString& adminDir, int64_t at)
 {
-    for (size_t i = 0; i < overlays.size(); ++i) {
-        const FileOverlay& overlay = *overlays[i];
-        if (overlay.Path() != adminDir + QLatin1Char('/') + UpdateCountFile())
-            continue;
-        for (const JournalRegion& region : journal[i].regions)
-            for (int64_t at = 0; at < region.bytes.size(); ++at) {
-                const int64_t offset = region.offset + at;
-                if (overlay.Page(offset / FileOverlay::kPageSize)[offset % FileOverlay::kPageSize] != region.bytes.at(at))
-                    return &overlay;
-            }
-    }
-    return nullptr;
+    return WriteAt(fs, JournalPath(adminDir), at, QByteArray(8, '\0'), true);
 }
 
-std::vector<JournalFile> WriteJournal(FileSystem& fs, const QString& adminDir,
-                                      const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+// Writes and syncs the entry; returns where it starts.
+int64_t AppendEntry(FileSystem& fs, const QString& adminDir, JournalState& journal, const QByteArray& entry)
 {
-    std::vector<JournalFile> files;
-    for (const auto& overlay : overlays)
-        files.push_back(JournalEntry(*overlay, adminDir));
     const QString path = JournalPath(adminDir);
-    const bool fresh = !fs.Exists(path);
-    int result = WriteAndSync(fs, path, EncodeJournal(files));
-    if (result == 0 && fresh)
+    const QByteArray bytes = journal.headerWritten ? entry : EncodeJournalHeader(journal.generation) + entry;
+    const int64_t at = journal.headerWritten ? journal.end : 0;
+    int result = WriteAt(fs, path, at, bytes, true);
+    if (result == 0 && !journal.exists)
         result = fs.SyncDir(adminDir);
     if (result < 0) {
-        ClearJournal(fs, adminDir);
+        Void(fs, adminDir, journal.end);
         ThrowIoError(kNietOpgeslagen, path, result, kLocation);
     }
-    return files;
+    journal.exists = journal.headerWritten = true;
+    return journal.end;
 }
 
 int WritePages(FileSystem& fs, int handle, const FileOverlay& overlay)
 {
-    std::vector<char> buffer;
     for (const PageRun& run : Runs(overlay)) {
-        const int64_t begin = run.first * FileOverlay::kPageSize;
-        const int64_t end = std::min(begin + run.count * FileOverlay::kPageSize, overlay.Size());
-        buffer.resize(end - begin);
-        for (int64_t i = 0; i < run.count; ++i) {
-            const int64_t from = i * FileOverlay::kPageSize;
-            std::copy_n(overlay.Page(run.first + i), std::min(FileOverlay::kPageSize, end - begin - from), buffer.data() + from);
-        }
-        if (const int result = PhysicalWrite(fs, handle, begin, buffer.data(), end - begin); result < 0)
+        const QByteArray bytes = NewBytes(overlay, run);
+        if (const int result = PhysicalWrite(fs, handle, run.first * FileOverlay::kPageSize, bytes.constData(),
+                                             bytes.size());
+            result < 0)
             return result;
     }
     return 0;
 }
 
-// A per-year file may need its year folder; a new folder needs its parent synced.
-int MakeFolder(FileSystem& fs, const FileOverlay& overlay, const QString& adminDir)
+// Writes one file's pages (its year folder first); no sync, see Commit.h.
+int WriteFile(FileSystem& fs, const QString& adminDir, const FileOverlay& overlay)
 {
     const QString dir = QFileInfo(overlay.Path()).path();
-    if (overlay.Existed() || dir == adminDir)
-        return 0;
-    const bool fresh = !fs.Exists(dir);
-    if (const int result = fs.MakeDir(dir); result < 0)
-        return result;
-    return fresh ? fs.SyncDir(adminDir) : 0;
-}
-
-// Writes the files, then syncs them together and the folders of new ones.
-// On failure `failed` names the file.
-int WriteFiles(FileSystem& fs, const QString& adminDir, const std::vector<const FileOverlay*>& files, QString& failed)
-{
-    std::vector<int> handles;
-    int result = 0;
-    for (const FileOverlay* overlay : files) {
-        failed = overlay->Path();
-        result = MakeFolder(fs, *overlay, adminDir);
-        const int handle = result == 0 ? fs.Open(overlay->Path(), FileSystem::Mode::Create) : result;
-        if (handle < 0) {
-            result = handle;
-            break;
-        }
-        handles.push_back(handle);
-        if (result = WritePages(fs, handle, *overlay); result < 0)
-            break;
-    }
-    if (result == 0)
-        failed = adminDir;
-    if (result == 0)
-        result = fs.SyncAll(handles);
-    for (const int handle : handles)
-        fs.Close(handle);
-    for (size_t i = 0; result == 0 && i < files.size(); ++i)
-        if (!files[i]->Existed())
-            result = fs.SyncDir(QFileInfo(files[i]->Path()).path());
+    if (!overlay.Existed() && dir != adminDir)
+        if (const int result = fs.MakeDir(dir); result < 0)
+            return result;
+    const int handle = fs.Open(overlay.Path(), FileSystem::Mode::Create);
+    if (handle < 0)
+        return handle;
+    const int result = WritePages(fs, handle, overlay);
+    fs.Close(handle);
     return result;
 }
 
-void WriteData(FileSystem& fs, const QString& adminDir, const std::vector<const FileOverlay*>& files)
+// False when the data could not be written nor the action undone: the entry
+// stays, and the next lock holder finishes the action (it is stored).
+bool WriteData(FileSystem& fs, const QString& adminDir, const Prepared& prepared, int64_t entryAt)
 {
-    QString failed;
-    if (const int result = WriteFiles(fs, adminDir, files, failed); result < 0) {
-        RollBackJournal(fs, adminDir, RollBack::Always);
-        ThrowIoError(kNietOpgeslagen, failed, result, kLocation);
+    for (const FileOverlay* overlay : prepared.files) {
+        const int result = WriteFile(fs, adminDir, *overlay);
+        if (result == 0)
+            continue;
+        try {
+            RestoreFiles(fs, prepared.undo);
+            CheckIo(Void(fs, adminDir, entryAt), kNietOpgeslagen, JournalPath(adminDir), kLocation);
+        } catch (const EBrRuntime&) {
+            return false;
+        }
+        ThrowIoError(kNietOpgeslagen, overlay->Path(), result, kLocation);
     }
+    return true;
+}
+
+bool CheckpointDue(const JournalState& journal, const QByteArray& boot)
+{
+    return boot.isEmpty() || journal.entries >= kEntriesPerCheckpoint || journal.end >= kJournalBytesPerCheckpoint;
 }
 
 }  // namespace
 
-void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays,
+                  JournalState& journal)
 {
-    if (overlays.empty())
+    const Prepared prepared = Prepare(fs, adminDir, overlays);
+    if (prepared.files.empty())
         return;
-    const std::vector<JournalFile> journal = WriteJournal(fs, adminDir, overlays);
-    const FileOverlay* commitPoint = CommitPoint(overlays, adminDir, journal);
-    std::vector<const FileOverlay*> files;
-    for (const auto& overlay : overlays)
-        if (overlay.get() != commitPoint)
-            files.push_back(overlay.get());
-    WriteData(fs, adminDir, files);
-    if (commitPoint) {
-        WriteData(fs, adminDir, {commitPoint});
-        // Stored; a journal left behind is not hot any more (see Journal.h).
-        ClearJournal(fs, adminDir, false);
-        return;
+    int64_t appliedAt = 0;
+    const QByteArray entry = EncodeJournalEntry(journal.generation, prepared.entry, &appliedAt);
+    const int64_t entryAt = AppendEntry(fs, adminDir, journal, entry);
+    // Without the mark the next lock holder writes the action again.
+    const bool applied = WriteData(fs, adminDir, prepared, entryAt);
+    if (applied)
+        WriteAt(fs, JournalPath(adminDir), entryAt + appliedAt, AppliedMark(), false);
+    journal.end = entryAt + entry.size();
+    ++journal.entries;
+    for (const JournalFile& file : prepared.entry.files) {
+        journal.files.insert(file.path);
+        if (!file.existed)
+            journal.created.insert(file.path);
     }
-    // A journal that stays hot would undo the action at the next lock anyway;
-    // undo it now, so that everybody sees what the error says. The failed
-    // clearing may have reached the disk already, so the journal on disk no
-    // longer tells what to undo: the one in memory does.
-    if (const int result = ClearJournal(fs, adminDir); result < 0) {
-        RollBackFiles(fs, adminDir, journal);
-        ThrowIoError(kNietOpgeslagen, JournalPath(adminDir), result, kLocation);
-    }
+    if (applied && CheckpointDue(journal, prepared.entry.boot))
+        CheckpointJournal(fs, adminDir, journal);
 }
 
 }  // namespace brlib

@@ -1,5 +1,6 @@
 #include "host/records/FileSystem.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -28,6 +29,16 @@ int FileSystem::SyncAll(const std::vector<int>& handles)
 }
 
 int FileSystem::Stamp(const QString& path, FileStamp& stamp) { return RealFileSystem().Stamp(path, stamp); }
+
+QByteArray FileSystem::BootId(const QString& path) { return RealFileSystem().BootId(path); }
+
+namespace {
+std::atomic<int> restarts{0};
+}
+
+void CountRestart() { ++restarts; }
+
+int Restarts() { return restarts; }
 
 FileSystemScope::FileSystemScope(FileSystem& fs) : previous_(Current()) { Current() = &fs; }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <vector>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -45,12 +46,22 @@ public:
 
     // The platform's stamp of the file (the default asks RealFileSystem()).
     virtual int Stamp(const QString& path, FileStamp& stamp);
+    // Names the current boot of the machine that keeps the unsynced writes to
+    // files under `path`: it changes when that machine restarts, which may have
+    // lost them. Empty when the files lie on a share or the platform cannot
+    // tell. The default asks RealFileSystem().
+    virtual QByteArray BootId(const QString& path);
     virtual bool Exists(const QString& path) = 0;
     virtual int MakeDir(const QString& path) = 0;  // 0 when it exists already
     virtual int SyncDir(const QString& path) = 0;
     virtual int Remove(const QString& path) = 0;
     virtual QStringList ListDir(const QString& path) = 0;
 };
+
+// For tests that drop unsynced writes as a power failure does: every boot id
+// changes, as after a restart.
+void CountRestart();
+int Restarts();
 
 // The platform's file system, one per process.
 FileSystem& RealFileSystem();

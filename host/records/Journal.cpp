@@ -1,5 +1,7 @@
 #include "host/records/Journal.h"
 
+#include <QRandomGenerator>
+
 #include "host/records/IoError.h"
 #include "host/records/PhysicalWrite.h"
 
@@ -7,135 +9,209 @@ namespace brlib {
 
 namespace {
 
-const QString kLocation = QStringLiteral("RollBackJournal");
+const QString kLocation = QStringLiteral("RecoverJournal");
 const QString kRestore = QStringLiteral("Kan een onderbroken opslag niet herstellen");
 
-QByteArray ReadWhole(FileSystem& fs, const QString& path)
+struct Found {
+    bool exists = false;
+    QByteArray boot;
+    DecodedJournal journal;
+};
+
+// Left-overs of longer journals stay behind the entries, so the file is read
+// from the start only as far as they go.
+constexpr int64_t kFirstRead = 16 << 10;
+
+int64_t ReadPrefix(FileSystem& fs, int handle, int64_t size, QByteArray& bytes)
 {
-    const int handle = int(CheckIo(fs.Open(path, FileSystem::Mode::Read), kRestore, path, kLocation));
-    QByteArray bytes;
-    const int64_t size = fs.Size(handle);
-    int64_t read = size;
-    if (size > 0) {
-        bytes.resize(size);
-        read = fs.Read(handle, 0, bytes.data(), size);
-    }
-    fs.Close(handle);
-    CheckIo(read, kRestore, path, kLocation);
-    bytes.truncate(int(read));
-    return bytes;
+    bytes.resize(size);
+    const int64_t read = size > 0 ? fs.Read(handle, 0, bytes.data(), size) : 0;
+    bytes.truncate(int(std::max<int64_t>(read, 0)));
+    return read;
 }
 
-void Restore(FileSystem& fs, const QString& path, const JournalFile& file)
+Found Find(FileSystem& fs, const QString& adminDir)
 {
-    if (!file.existed) {
-        const int removed = fs.Remove(path);
-        if (removed == -ENOENT)
-            return;
-        CheckIo(removed, kRestore, path, kLocation);
-        // The removal must last before the journal is cleared.
-        const QString dir = path.section(QLatin1Char('/'), 0, -2);
-        CheckIo(fs.SyncDir(dir), kRestore, dir, kLocation);
-        return;
-    }
-    const int handle = int(CheckIo(fs.Open(path, FileSystem::Mode::Create), kRestore, path, kLocation));
-    int result = 0;
-    for (const JournalRegion& region : file.regions) {
-        result = PhysicalWrite(fs, handle, region.offset, region.bytes.constData(), region.bytes.size());
-        if (result < 0)
+    Found found;
+    found.boot = fs.BootId(adminDir);
+    const QString path = JournalPath(adminDir);
+    const int handle = fs.Open(path, FileSystem::Mode::Read);
+    found.exists = handle != -ENOENT;
+    if (!found.exists)
+        return found;
+    CheckIo(handle, kRestore, path, kLocation);
+    const int64_t size = fs.Size(handle);
+    QByteArray bytes;
+    int64_t result = size;
+    for (int64_t n = std::min(size, kFirstRead); result >= 0 && n >= 0;) {
+        result = ReadPrefix(fs, handle, n, bytes);
+        found.journal = DecodeJournal(bytes, found.boot);
+        const int64_t wanted = JournalBytesWanted(bytes, found.journal);
+        if (wanted == 0 || n >= size)
             break;
+        n = std::min(size, std::max(wanted, 2 * n));
     }
-    if (result == 0)
-        result = fs.Truncate(handle, file.originalSize);
-    if (result == 0)
-        result = fs.Sync(handle);
     fs.Close(handle);
     CheckIo(result, kRestore, path, kLocation);
+    return found;
 }
 
-// A cleared journal is told by its first bytes, without reading the rest.
-bool StartsAsJournal(FileSystem& fs, const QString& path)
+// The entries the disk may lack: all after a restart or on a share (their data
+// was synced or nothing tells), else the last one when its writer died before
+// it had written the data.
+std::vector<const JournalEntry*> Lost(const Found& found)
 {
-    const int handle = fs.Open(path, FileSystem::Mode::Read);
-    if (handle < 0)
-        return handle != -ENOENT;
-    char head[8] = {};
-    const int64_t read = fs.Read(handle, 0, head, sizeof head);
-    fs.Close(handle);
-    return read == int64_t(sizeof head) && StartsWithJournalMagic(head);
-}
-
-// Whether the bytes on disk differ from the journal's copy of them.
-bool Differs(FileSystem& fs, const QString& path, const JournalFile& file)
-{
-    const int handle = fs.Open(path, FileSystem::Mode::Read);
-    if (handle < 0)
-        return false;
-    bool differs = false;
-    for (const JournalRegion& region : file.regions) {
-        QByteArray now(region.bytes.size(), Qt::Uninitialized);
-        differs = differs || fs.Read(handle, region.offset, now.data(), now.size()) != now.size() || now != region.bytes;
+    const std::vector<JournalEntry>& entries = found.journal.entries;
+    std::vector<const JournalEntry*> lost;
+    const bool restarted = found.boot.isEmpty()
+                           || std::any_of(entries.begin(), entries.end(),
+                                          [&](const JournalEntry& e) { return e.boot != found.boot; });
+    if (restarted) {
+        for (const JournalEntry& entry : entries)
+            lost.push_back(&entry);
+    } else if (!entries.empty() && !entries.back().applied) {
+        lost.push_back(&entries.back());
     }
-    fs.Close(handle);
-    return differs;
+    return lost;
 }
 
-// An action that raises an existing update count writes it last, after all its
-// other files are durable (see Commit.h): once the count on disk differs from
-// the journal's copy, the action is whole and its journal is no longer hot.
-bool CommittedByUpdateCount(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files)
+int WriteAgain(FileSystem& fs, const QString& path, const JournalFile& file)
 {
-    for (const JournalFile& file : files)
-        if (file.path == UpdateCountFile() && file.existed)
-            return Differs(fs, adminDir + QLatin1Char('/') + file.path, file);
-    return false;
-}
-
-std::vector<JournalFile> ReadHot(FileSystem& fs, const QString& adminDir, RollBack when, bool& hot)
-{
-    std::vector<JournalFile> files;
-    const QString journal = JournalPath(adminDir);
-    hot = StartsAsJournal(fs, journal) && DecodeJournal(ReadWhole(fs, journal), files)
-          && (when == RollBack::Always || !CommittedByUpdateCount(fs, adminDir, files));
-    return files;
-}
-
-}  // namespace
-
-bool HotJournal(FileSystem& fs, const QString& adminDir)
-{
-    bool hot = false;
-    ReadHot(fs, adminDir, RollBack::UnlessCommitted, hot);
-    return hot;
-}
-
-int ClearJournal(FileSystem& fs, const QString& adminDir, bool sync)
-{
-    const int handle = fs.Open(JournalPath(adminDir), FileSystem::Mode::ReadWrite);
+    const QString dir = path.section(QLatin1Char('/'), 0, -2);
+    if (!file.existed)
+        if (const int result = fs.MakeDir(dir); result < 0)
+            return result;
+    const int handle = fs.Open(path, FileSystem::Mode::Create);
     if (handle < 0)
-        return handle == -ENOENT ? 0 : handle;
-    const char zeros[8] = {};
-    int result = PhysicalWrite(fs, handle, 0, zeros, sizeof zeros);
-    if (result == 0 && sync)
-        result = fs.Sync(handle);
+        return handle;
+    int result = 0;
+    const int64_t size = fs.Size(handle);
+    if (size < 0)
+        result = int(size);
+    else if (size < file.size)
+        result = fs.Truncate(handle, file.size);
+    for (size_t i = 0; result == 0 && i < file.regions.size(); ++i) {
+        const JournalRegion& region = file.regions[i];
+        result = PhysicalWrite(fs, handle, region.offset, region.bytes.constData(), region.bytes.size());
+    }
     fs.Close(handle);
     return result;
 }
 
-bool RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when)
+void WriteAgain(FileSystem& fs, const QString& adminDir, const std::vector<const JournalEntry*>& entries)
 {
-    bool hot = false;
-    const std::vector<JournalFile> files = ReadHot(fs, adminDir, when, hot);
-    if (hot)
-        RollBackFiles(fs, adminDir, files);
-    return hot;
+    for (const JournalEntry* entry : entries)
+        for (const JournalFile& file : entry->files) {
+            const QString path = adminDir + QLatin1Char('/') + file.path;
+            CheckIo(WriteAgain(fs, path, file), kRestore, path, kLocation);
+        }
 }
 
-void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files)
+uint64_t NewGeneration()
 {
-    for (const JournalFile& file : files)
-        Restore(fs, adminDir + QLatin1Char('/') + file.path, file);
-    CheckIo(ClearJournal(fs, adminDir), kRestore, JournalPath(adminDir), kLocation);
+    uint64_t generation = 0;
+    while (generation == 0)
+        generation = QRandomGenerator::system()->generate64();
+    return generation;
+}
+
+// The folders whose entries must last for the files the journal created.
+std::set<QString> CreatedFolders(const QString& adminDir, const std::set<QString>& created)
+{
+    std::set<QString> folders;
+    for (const QString& file : created) {
+        const QString dir = (adminDir + QLatin1Char('/') + file).section(QLatin1Char('/'), 0, -2);
+        folders.insert(dir);
+        if (dir != adminDir)
+            folders.insert(adminDir);
+    }
+    return folders;
+}
+
+int SyncFiles(FileSystem& fs, const QString& adminDir, const std::set<QString>& files)
+{
+    std::vector<int> handles;
+    int result = 0;
+    for (const QString& file : files) {
+        const int handle = fs.Open(adminDir + QLatin1Char('/') + file, FileSystem::Mode::ReadWrite);
+        if (handle < 0) {
+            result = handle;
+            break;
+        }
+        handles.push_back(handle);
+    }
+    if (result == 0)
+        result = fs.SyncAll(handles);
+    for (const int handle : handles)
+        fs.Close(handle);
+    return result;
+}
+
+}  // namespace
+
+bool RecoverJournal(FileSystem& fs, const QString& adminDir, JournalState& state)
+{
+    const Found found = Find(fs, adminDir);
+    state = {};
+    state.exists = found.exists;
+    state.headerWritten = found.journal.header;
+    state.generation = found.journal.header ? found.journal.generation : NewGeneration();
+    state.end = found.journal.end;
+    state.entries = int(found.journal.entries.size());
+    for (const JournalEntry& entry : found.journal.entries)
+        for (const JournalFile& file : entry.files) {
+            state.files.insert(file.path);
+            if (!file.existed)
+                state.created.insert(file.path);
+        }
+    const std::vector<const JournalEntry*> lost = Lost(found);
+    if (lost.empty())
+        return false;
+    WriteAgain(fs, adminDir, lost);
+    CheckIo(CheckpointJournal(fs, adminDir, state), kRestore, JournalPath(adminDir), kLocation);
+    return true;
+}
+
+bool HotJournal(FileSystem& fs, const QString& adminDir) { return !Lost(Find(fs, adminDir)).empty(); }
+
+std::vector<QString> HotJournalFiles(FileSystem& fs, const QString& adminDir)
+{
+    const Found found = Find(fs, adminDir);
+    std::set<QString> files;
+    for (const JournalEntry* entry : Lost(found))
+        for (const JournalFile& file : entry->files)
+            files.insert(file.path);
+    return {files.begin(), files.end()};
+}
+
+int CheckpointJournal(FileSystem& fs, const QString& adminDir, JournalState& state)
+{
+    if (state.entries == 0)
+        return 0;
+    if (const int result = SyncFiles(fs, adminDir, state.files); result < 0)
+        return result;
+    for (const QString& folder : CreatedFolders(adminDir, state.created))
+        if (const int result = fs.SyncDir(folder); result < 0)
+            return result;
+    // The new header need not last: until an entry of it does, the old
+    // entries only write again what the disk now holds.
+    const QString path = JournalPath(adminDir);
+    const int handle = fs.Open(path, FileSystem::Mode::Create);
+    if (handle < 0)
+        return handle;
+    const uint64_t generation = NewGeneration();
+    const QByteArray header = EncodeJournalHeader(generation);
+    const int result = PhysicalWrite(fs, handle, 0, header.constData(), header.size());
+    fs.Close(handle);
+    if (result < 0)
+        return result;
+    state.generation = generation;
+    state.headerWritten = true;
+    state.end = kJournalHeaderSize;
+    state.entries = 0;
+    state.files.clear();
+    state.created.clear();
+    return 0;
 }
 
 }  // namespace brlib

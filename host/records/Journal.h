@@ -1,26 +1,29 @@
 #pragma once
-// The rollback journal of an action: for every file the action changes, whether
-// it existed, its size and the original bytes of every region about to be
-// overwritten. It is written and synced before any data is touched and removed
-// once the data is synced. Whoever takes the reservation lock next and finds it
-// ("hot") puts the original bytes back.
+// The write-ahead journal "rsv.journal": every action's new bytes, made durable
+// with one sync before any data file is touched. That sync is the action's
+// commit point; the data files are written after it without waiting, and are
+// synced together only every so many actions (a checkpoint), after which the
+// journal starts over. Until then the journal holds what the disk may still
+// lack, so the next lock holder writes an action again when
+//  - its writer died before it had written all data (no "applied" mark), or
+//  - the machine that keeps the files restarted since it was written (its
+//    unsynced writes may be lost: the boot it names is not the current one).
+// Files on a share (no boot to compare) are checkpointed at every action.
 //
-// Layout (little-endian), one file "rsv.journal" in the administration that
-// stays there (so a commit needs no directory sync) and is overwritten by each
-// commit; bytes past the journal's length are left-overs of a longer one:
-//   "RSVJRNL1"  i64 length of the journal  u32 file count
-//   per file:   u32 path length, path (UTF-8, relative to the administration),
-//               u8 existed, i64 original size, u32 region count,
-//               per region: i64 offset, u32 length, bytes
-//   u64 FNV-1a checksum of everything before it, "COMPLETE"
-// A journal that is short, damaged or lacks the marker was never synced, so no
-// data was written after it: it is ignored. A finished commit or rollback
-// clears the magic. When the action raised an existing update count, the count
-// on disk tells whether it completed (see Commit.h), so that clearing needs no
-// sync; otherwise it is synced: a clearing lost to a power failure would let
-// the next lock holder undo an action the user was told was stored.
+// Layout (little-endian). Header: "RSVJRNL2", u64 generation. Then entries,
+// each:
+//   u64 generation, u32 length of the entry, 16 bytes boot of the writer,
+//   u32 file count, per file: u32 path length, path (UTF-8, relative to the
+//   administration), u8 existed before, i64 size after, u32 region count,
+//   per region: i64 offset, u32 length, bytes;
+//   u64 FNV-1a checksum of the entry so far, "COMPLETE", then an 8-byte slot
+//   that reads "APPLIED!" once the writer wrote the data.
+// The entries run until the first that is short, damaged, lacks "COMPLETE" or
+// has another generation: a new generation (random, never 0) starts the journal
+// over without clearing it, and a failed commit zeroes its entry's generation.
 
 #include <cstdint>
+#include <set>
 #include <vector>
 #include <QByteArray>
 #include <QString>
@@ -34,36 +37,65 @@ struct JournalRegion {
     QByteArray bytes;
 };
 
+// One file's part of an action: the bytes it changed.
 struct JournalFile {
     QString path;  // relative to the administration directory
     bool existed = false;
-    int64_t originalSize = 0;
+    int64_t size = 0;
     std::vector<JournalRegion> regions;
+};
+
+struct JournalEntry {
+    QByteArray boot;
+    bool applied = false;
+    std::vector<JournalFile> files;
+};
+
+// Where the next entry goes and what the journal holds since its last checkpoint.
+struct JournalState {
+    bool exists = false;        // the file and its folder entry are on disk
+    bool headerWritten = false; // the header of `generation` is on disk
+    uint64_t generation = 0;
+    int64_t end = 0;            // where the next entry starts
+    int entries = 0;
+    std::set<QString> files;    // relative paths the entries wrote
+    std::set<QString> created;  // of those, the ones that did not exist before
 };
 
 QString JournalPath(const QString& adminDir);
 // The update count's file, relative to the administration directory.
 QString UpdateCountFile();
-QByteArray EncodeJournal(const std::vector<JournalFile>& files);
-// Whether 8 bytes are the start of a journal (not a cleared one).
-bool StartsWithJournalMagic(const char* head);
-// False when the bytes are not a complete, intact journal.
-bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files);
 
-// UnlessCommitted: what the next lock holder does, it keeps an action whose
-// update count reached the disk. Always: a commit that failed undoes itself.
-enum class RollBack { UnlessCommitted, Always };
+constexpr int64_t kJournalHeaderSize = 16;
+QByteArray EncodeJournalHeader(uint64_t generation);
+// An entry of `generation`, its applied slot still empty; `appliedAt` receives
+// the slot's offset within the entry.
+QByteArray EncodeJournalEntry(uint64_t generation, const JournalEntry& entry, int64_t* appliedAt = nullptr);
+QByteArray AppliedMark();
 
-// Restores the files of a hot journal and clears it; does nothing without one.
-// True when it restored files. Throws EBrRuntime (the journal stays hot) when
-// the files cannot be restored.
-bool RollBackJournal(FileSystem& fs, const QString& adminDir, RollBack when = RollBack::UnlessCommitted);
-// Restores `files` (the journal as it was written) and clears the journal: for a
-// commit whose clearing failed after it may have cleared the journal on disk.
-void RollBackFiles(FileSystem& fs, const QString& adminDir, const std::vector<JournalFile>& files);
-// Marks the journal as done (not hot); durably when `sync`.
-int ClearJournal(FileSystem& fs, const QString& adminDir, bool sync = true);
-// True when the administration holds a journal that would be rolled back.
+// The entries of a journal's bytes and where the next one would go. Entries
+// read as applied and of `trusted` boot are not checksummed again.
+struct DecodedJournal {
+    bool header = false;
+    uint64_t generation = 0;
+    int64_t end = kJournalHeaderSize;
+    std::vector<JournalEntry> entries;
+};
+DecodedJournal DecodeJournal(const QByteArray& bytes, const QByteArray& trusted = {});
+// How much of the journal file must be read for the decoding to go on past
+// `journal.end` (the bytes may end inside an entry), or 0.
+int64_t JournalBytesWanted(const QByteArray& bytes, const DecodedJournal& journal);
+
+// Takes the journal up at the start of an action: writes again what the disk
+// may lack (then checkpoints) and fills `state`. True when it wrote. Throws
+// EBrRuntime when it cannot.
+bool RecoverJournal(FileSystem& fs, const QString& adminDir, JournalState& state);
+// True when RecoverJournal would write.
 bool HotJournal(FileSystem& fs, const QString& adminDir);
+// The files the entries that RecoverJournal would write again name.
+std::vector<QString> HotJournalFiles(FileSystem& fs, const QString& adminDir);
+// Makes every file the journal wrote durable and starts it over. A negative
+// error when a sync fails (the journal then stays as it is).
+int CheckpointJournal(FileSystem& fs, const QString& adminDir, JournalState& state);
 
 }  // namespace brlib

@@ -6,8 +6,14 @@ namespace brlib {
 
 namespace {
 
-constexpr char kMagic[] = "RSVJRNL1";
+constexpr char kMagic[] = "RSVJRNL2";
 constexpr char kComplete[] = "COMPLETE";
+constexpr char kApplied[] = "APPLIED!";
+constexpr int kBootSize = 16;
+// generation, length, boot, file count
+constexpr int64_t kEntryHead = 8 + 4 + kBootSize + 4;
+// checksum, "COMPLETE", applied slot
+constexpr int64_t kEntryTail = 8 + 8 + 8;
 
 uint64_t Fnv1a(const char* data, int64_t length)
 {
@@ -23,25 +29,27 @@ void Put(QByteArray& out, T value)
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
-// Reads forward through the journal bytes; any read past the end fails it.
+template <typename T>
+T At(const QByteArray& bytes, int64_t offset)
+{
+    T value{};
+    std::memcpy(&value, bytes.constData() + offset, sizeof value);
+    return value;
+}
+
+// Reads forward through one entry; any read past its end fails it.
 class Reader {
 public:
-    Reader(const QByteArray& bytes, int64_t end) : bytes_(bytes), end_(end) {}
+    Reader(const QByteArray& bytes, int64_t pos, int64_t end) : bytes_(bytes), pos_(pos), end_(end) {}
     bool ok() const { return ok_; }
 
     template <typename T>
     T Get()
     {
-        T value{};
-        if (Take(sizeof value))
-            std::memcpy(&value, bytes_.constData() + pos_ - sizeof value, sizeof value);
-        return value;
+        return Take(sizeof(T)) ? At<T>(bytes_, pos_ - int64_t(sizeof(T))) : T{};
     }
 
-    QByteArray Bytes(int64_t n)
-    {
-        return Take(n) ? bytes_.mid(pos_ - n, n) : QByteArray();
-    }
+    QByteArray Bytes(int64_t n) { return Take(n) ? bytes_.mid(pos_ - n, n) : QByteArray(); }
 
 private:
     bool Take(int64_t n)
@@ -53,8 +61,8 @@ private:
     }
 
     const QByteArray& bytes_;
+    int64_t pos_;
     int64_t end_;
-    int64_t pos_ = 0;
     bool ok_ = true;
 };
 
@@ -62,7 +70,7 @@ bool DecodeFile(Reader& in, JournalFile& file)
 {
     file.path = QString::fromUtf8(in.Bytes(in.Get<uint32_t>()));
     file.existed = in.Get<uint8_t>() != 0;
-    file.originalSize = in.Get<int64_t>();
+    file.size = in.Get<int64_t>();
     const uint32_t regions = in.Get<uint32_t>();
     for (uint32_t i = 0; in.ok() && i < regions; ++i) {
         JournalRegion region;
@@ -70,7 +78,35 @@ bool DecodeFile(Reader& in, JournalFile& file)
         region.bytes = in.Bytes(in.Get<uint32_t>());
         file.regions.push_back(std::move(region));
     }
-    return in.ok() && file.originalSize >= 0;
+    return in.ok() && file.size >= 0 && !file.path.isEmpty();
+}
+
+// The entry at `at`, or false where the journal ends.
+bool DecodeEntry(const QByteArray& bytes, int64_t at, uint64_t generation, const QByteArray& trusted,
+                 JournalEntry& entry, int64_t& length)
+{
+    if (at + kEntryHead + kEntryTail > bytes.size() || At<uint64_t>(bytes, at) != generation)
+        return false;
+    length = At<uint32_t>(bytes, at + 8);
+    if (length < kEntryHead + kEntryTail || at + length > bytes.size())
+        return false;
+    const int64_t body = at + length - kEntryTail;
+    if (std::memcmp(bytes.constData() + body + 8, kComplete, 8) != 0)
+        return false;
+    entry.boot = bytes.mid(at + 12, kBootSize);
+    entry.applied = std::memcmp(bytes.constData() + body + 16, kApplied, 8) == 0;
+    const bool known = entry.applied && !trusted.isEmpty() && entry.boot == trusted;
+    if (!known && At<uint64_t>(bytes, body) != Fnv1a(bytes.constData() + at, body - at))
+        return false;
+    Reader in(bytes, at + 12 + kBootSize, body);
+    const uint32_t count = in.Get<uint32_t>();
+    for (uint32_t i = 0; in.ok() && i < count; ++i) {
+        JournalFile file;
+        if (!DecodeFile(in, file))
+            return false;
+        entry.files.push_back(std::move(file));
+    }
+    return in.ok();
 }
 
 }  // namespace
@@ -79,19 +115,28 @@ QString JournalPath(const QString& adminDir) { return adminDir + QStringLiteral(
 
 QString UpdateCountFile() { return QStringLiteral("rsv.upd"); }
 
-bool StartsWithJournalMagic(const char* head) { return std::memcmp(head, kMagic, 8) == 0; }
+QByteArray AppliedMark() { return QByteArray(kApplied, 8); }
 
-QByteArray EncodeJournal(const std::vector<JournalFile>& files)
+QByteArray EncodeJournalHeader(uint64_t generation)
 {
     QByteArray out(kMagic, 8);
-    Put<int64_t>(out, 0);  // the length, filled in below
-    Put<uint32_t>(out, uint32_t(files.size()));
-    for (const JournalFile& file : files) {
+    Put<uint64_t>(out, generation);
+    return out;
+}
+
+QByteArray EncodeJournalEntry(uint64_t generation, const JournalEntry& entry, int64_t* appliedAt)
+{
+    QByteArray out;
+    Put<uint64_t>(out, generation);
+    Put<uint32_t>(out, 0);  // the length, filled in below
+    out.append(entry.boot.left(kBootSize).leftJustified(kBootSize, '\0'));
+    Put<uint32_t>(out, uint32_t(entry.files.size()));
+    for (const JournalFile& file : entry.files) {
         const QByteArray path = file.path.toUtf8();
         Put<uint32_t>(out, uint32_t(path.size()));
         out.append(path);
         Put<uint8_t>(out, file.existed ? 1 : 0);
-        Put<int64_t>(out, file.originalSize);
+        Put<int64_t>(out, file.size);
         Put<uint32_t>(out, uint32_t(file.regions.size()));
         for (const JournalRegion& region : file.regions) {
             Put<int64_t>(out, region.offset);
@@ -99,37 +144,43 @@ QByteArray EncodeJournal(const std::vector<JournalFile>& files)
             out.append(region.bytes);
         }
     }
-    const int64_t length = out.size() + 16;
+    const uint32_t length = uint32_t(out.size() + kEntryTail);
     std::memcpy(out.data() + 8, &length, sizeof length);
     Put<uint64_t>(out, Fnv1a(out.constData(), out.size()));
     out.append(kComplete, 8);
+    if (appliedAt)
+        *appliedAt = out.size();
+    out.append(8, '\0');
     return out;
 }
 
-bool DecodeJournal(const QByteArray& bytes, std::vector<JournalFile>& files)
+DecodedJournal DecodeJournal(const QByteArray& bytes, const QByteArray& trusted)
 {
-    files.clear();
+    DecodedJournal journal;
+    if (bytes.size() < kJournalHeaderSize || std::memcmp(bytes.constData(), kMagic, 8) != 0)
+        return journal;
+    journal.header = true;
+    journal.generation = At<uint64_t>(bytes, 8);
     int64_t length = 0;
-    if (bytes.size() >= 16)
-        std::memcpy(&length, bytes.constData() + 8, sizeof length);
-    const int64_t body = length - 16;
-    if (body < 20 || length > bytes.size() || std::memcmp(bytes.constData(), kMagic, 8) != 0
-        || std::memcmp(bytes.constData() + body + 8, kComplete, 8) != 0)
-        return false;
-    uint64_t checksum;
-    std::memcpy(&checksum, bytes.constData() + body, sizeof checksum);
-    if (checksum != Fnv1a(bytes.constData(), body))
-        return false;
-    Reader in(bytes, body);
-    in.Bytes(16);
-    const uint32_t count = in.Get<uint32_t>();
-    for (uint32_t i = 0; in.ok() && i < count; ++i) {
-        JournalFile file;
-        if (!DecodeFile(in, file))
-            return false;
-        files.push_back(std::move(file));
+    for (JournalEntry entry; DecodeEntry(bytes, journal.end, journal.generation, trusted, entry, length);
+         entry = {}) {
+        journal.entries.push_back(std::move(entry));
+        journal.end += length;
     }
-    return in.ok();
+    return journal;
+}
+
+int64_t JournalBytesWanted(const QByteArray& bytes, const DecodedJournal& journal)
+{
+    const int64_t at = journal.end;
+    if (!journal.header)
+        return 0;
+    if (at + 12 > bytes.size())
+        return at + kEntryHead + kEntryTail;
+    if (At<uint64_t>(bytes, at) != journal.generation)
+        return 0;
+    const int64_t length = At<uint32_t>(bytes, at + 8);
+    return at + length > bytes.size() ? at + length : 0;
 }
 
 }  // namespace brlib

@@ -3,10 +3,13 @@
 
 #include "host/records/FileSystem.h"
 
+#include <QCryptographicHash>
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace brlib {
@@ -16,6 +19,42 @@ namespace {
 QByteArray Native(const QString& path) { return path.toLocal8Bit(); }
 
 int Fail() { return -errno; }
+
+// File systems on a disk of this machine: only a restart loses what they have
+// not yet written. Anything else may be a share, whose server can lose it
+// while this machine runs on.
+bool OnLocalDisk(const QString& path)
+{
+    struct statfs fs;
+    if (::statfs(Native(path).constData(), &fs) != 0)
+        return false;
+    switch (static_cast<uint32_t>(fs.f_type)) {
+    case 0xEF53u:      // ext2, ext3, ext4
+    case 0x58465342u:  // xfs
+    case 0x9123683Eu:  // btrfs
+    case 0x01021994u:  // tmpfs
+    case 0x794C7630u:  // overlayfs
+    case 0xF2F52010u:  // f2fs
+    case 0x2FC12FC1u:  // zfs
+        return true;
+    default:
+        return false;
+    }
+}
+
+QByteArray ThisBoot()
+{
+    static const QByteArray boot = [] {
+        QByteArray id(64, '\0');
+        const int fd = ::open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC);
+        const ssize_t n = fd >= 0 ? ::read(fd, id.data(), id.size()) : -1;
+        if (fd >= 0)
+            ::close(fd);
+        id.truncate(n > 0 ? int(n) : 0);
+        return id.trimmed();
+    }();
+    return boot;
+}
 
 int LockCommand(int handle, short type)
 {
@@ -114,6 +153,13 @@ public:
         stamp.modifiedNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         stamp.changedNs = int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
         return 0;
+    }
+
+    QByteArray BootId(const QString& path) override
+    {
+        if (ThisBoot().isEmpty() || !OnLocalDisk(path))
+            return {};
+        return QCryptographicHash::hash(ThisBoot() + QByteArray::number(Restarts()), QCryptographicHash::Md5);
     }
 
     bool Exists(const QString& path) override

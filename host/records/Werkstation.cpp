@@ -4,6 +4,7 @@
 
 #include "host/base/AdminDir.h"
 #include "host/records/Commit.h"
+#include "host/records/IoError.h"
 #include "host/records/Journal.h"
 
 namespace brlib {
@@ -67,9 +68,9 @@ FileOverlay& Werkstation::OverlayForWrite(const QString& path)
 
 void Werkstation::BeginAction()
 {
-    const bool rolledBack = RollBackJournal(fs_, adminDir_);
+    const bool recovered = RecoverJournal(fs_, adminDir_, journal_);
     const std::optional<QByteArray> mark = ReadUpdateMark();
-    if (rolledBack || !mark || mark != keptMark_ || kept_.Bytes() > kMaxKeptBytes)
+    if (recovered || !mark || mark != keptMark_ || kept_.Bytes() > kMaxKeptBytes)
         kept_.Clear();
     kept_.BeginAction(fs_);
     keptMark_ = mark;
@@ -85,13 +86,19 @@ void Werkstation::EndAction()
     ++overlayEpoch_;
     ++diskEpoch_;
     try {
-        CommitAction(fs_, adminDir_, overlays);
+        CommitAction(fs_, adminDir_, overlays, journal_);
     } catch (...) {
         kept_.Clear();
         keptMark_.reset();
         throw;
     }
     KeepCommitted(overlays);
+}
+
+void Werkstation::Checkpoint()
+{
+    CheckIo(CheckpointJournal(fs_, adminDir_, journal_), QStringLiteral("De wijzigingen konden niet worden opgeslagen"),
+            JournalPath(adminDir_), QStringLiteral("Checkpoint"));
 }
 
 void Werkstation::Abandon()

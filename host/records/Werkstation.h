@@ -6,12 +6,12 @@
 // The action is open while the lock "rsv" is held. Stores of the action stay in
 // memory (one FileOverlay per file) until the lock is released, which commits
 // them crash-safely (see Commit.h); Abandon drops them instead. Taking "rsv"
-// first rolls back a hot journal that a crashed lock holder left behind.
+// first writes again what the journal holds and the disk may lack (Journal.h).
 //
 // Every action that writes raises the update count "rsv.upd" (the action's own
 // raise, or one added at commit), so an unchanged count at the next lock shows
 // that nobody committed meanwhile: the chunks read under the previous lock are
-// then kept (KeptChunks.h). A rolled-back journal drops them.
+// then kept (KeptChunks.h). A recovered journal drops them.
 //
 // Locks are counted per workstation: taking a lock this workstation already
 // holds succeeds at once and needs one more release; "rsv" commits at its last
@@ -33,6 +33,7 @@
 
 #include "host/records/FileOverlay.h"
 #include "host/records/FileSystem.h"
+#include "host/records/Journal.h"
 #include "host/records/KeptChunks.h"
 
 namespace brlib {
@@ -50,7 +51,7 @@ public:
     FileSystem& Fs() const { return fs_; }
 
     // Takes the named locks in sorted order, all or none. Throws EBrRuntime when
-    // a hot journal cannot be rolled back (the locks are then not held).
+    // the journal cannot be recovered (the locks are then not held).
     bool Lock(const QStringList& names);
     // Releases one count of each lock; the last release of "rsv" commits the
     // action. The locks are released also when the commit throws.
@@ -58,6 +59,10 @@ public:
     bool ActionOpen() const { return Depth(kActionLock) > 0; }
     // Drops the writes of the open action and releases "rsv" completely.
     void Abandon();
+    // With "rsv" held: makes every committed action durable in the data files
+    // and empties the journal, for a repair that then writes them directly.
+    // Throws EBrRuntime when a sync fails.
+    void Checkpoint();
 
     // The action's writes to a file, or null when it wrote none.
     FileOverlay* Overlay(const QString& path) const;
@@ -95,6 +100,7 @@ private:
     uint64_t diskEpoch_ = 1;
     uint64_t overlayEpoch_ = 1;
     KeptChunks kept_;
+    JournalState journal_;  // as the last lock found it, and since
     std::optional<QByteArray> keptMark_;  // the update count file the kept chunks belong to
 };
 

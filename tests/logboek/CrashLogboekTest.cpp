@@ -68,6 +68,7 @@ TEST_F(CrashLogboek, AFullDiskAtAnyWriteLeavesNeitherTheChangeNorItsRecord)
 TEST_F(CrashLogboek, APowerCutAtAnyWriteLeavesBothOrNeitherAfterRecovery)
 {
     const ResWijziging w = Wijziging();
+    const auto voor = AlleBestanden(admin_.Dir());
     for (int k = 1; k < 80; ++k) {
         FaultFileSystem fs;
         {
@@ -77,7 +78,7 @@ TEST_F(CrashLogboek, APowerCutAtAnyWriteLeavesBothOrNeitherAfterRecovery)
         }
         const bool klaar = !fs.PoweredOff();
         fs.DropUnsynced();
-        // The next lock holder rolls a hot journal back.
+        // The next lock holder finishes what the journal holds.
         auto volgende = std::make_shared<brlib::Werkstation>(admin_.Dir());
         ASSERT_TRUE(volgende->Lock({"rsv"}));
         volgende->Unlock({"rsv"});
@@ -86,9 +87,10 @@ TEST_F(CrashLogboek, APowerCutAtAnyWriteLeavesBothOrNeitherAfterRecovery)
         EXPECT_EQ(Logboek().size(), basis_ + (gewijzigd ? 1 : 0)) << "k = " << k;
         if (klaar) {
             EXPECT_TRUE(gewijzigd);
-            EXPECT_GT(k, 5);
+            EXPECT_GT(k, 3);
             return;
         }
+        ZetBestanden(admin_.Dir(), voor);
     }
     FAIL() << "the save never completed";
 }

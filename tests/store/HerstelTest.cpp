@@ -105,14 +105,15 @@ TEST_F(HerstelTest, TornUpdateCountIsCutBackToItsCount)
     EXPECT_EQ(QFileInfo(upd).size(), 4);
 }
 
-TEST_F(HerstelTest, JournalOfACrashedWorkstationIsRolledBackAfterACopy)
+TEST_F(HerstelTest, JournalOfACrashedWorkstationIsFinishedAfterACopy)
 {
     const QString rgl = Pad(Bestanden::ResRgl);
     const QByteArray heel = Lees(rgl);
-    brlib::JournalFile bestand{QDir(admin.Dir()).relativeFilePath(rgl), true, heel.size(), {{kRgl, heel.mid(kRgl, kRgl)}}};
+    brlib::JournalEntry actie;
+    actie.files.push_back({QDir(admin.Dir()).relativeFilePath(rgl), true, heel.size(), {{kRgl, heel.mid(kRgl, kRgl)}}});
     QFile journaal(brlib::JournalPath(admin.Dir()));
     ASSERT_TRUE(journaal.open(QIODevice::WriteOnly));
-    journaal.write(brlib::EncodeJournal({bestand}));
+    journaal.write(brlib::EncodeJournalHeader(3) + brlib::EncodeJournalEntry(3, actie));
     journaal.close();
     Schrijf(rgl, kRgl, QByteArray(kRgl, '\x55'));  // the crash came halfway through the data
     ASSERT_EQ(JournaalBevindingen().size(), 1u);

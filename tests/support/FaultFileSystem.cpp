@@ -155,4 +155,5 @@ void FaultFileSystem::DropUnsynced()
     }
     syncedData_.clear();
     syncedEntry_.clear();
+    brlib::CountRestart();
 }

@@ -26,7 +26,7 @@ public:
     bool PoweredOff() const { return off_; }
     int Writes() const { return writes_; }
     int Syncs() const { return syncs_; }
-    // Undoes everything unsynced and powers on again.
+    // Undoes everything unsynced and powers on again, as after a restart.
     void DropUnsynced();
 
     int Open(const QString& path, Mode mode) override;

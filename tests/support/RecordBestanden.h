@@ -22,3 +22,13 @@ inline std::map<QString, QByteArray> AlleBestanden(const QString& map)
     }
     return inhoud;
 }
+
+// Writes the files of AlleBestanden back, as a restored copy would.
+inline void ZetBestanden(const QString& map, const std::map<QString, QByteArray>& inhoud)
+{
+    for (const auto& [pad, bytes] : inhoud) {
+        QFile f(QDir(map).filePath(pad));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+    }
+}

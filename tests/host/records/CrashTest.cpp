@@ -8,6 +8,7 @@
 #include "host/base/EBrRuntime.h"
 #include "host/records/Journal.h"
 #include "host/records/Locks.h"
+#include "host/records/RecordCacheImpl.h"
 #include "host/records/Werkstation.h"
 #include "tests/host/records/CrashActie.h"
 #include "tests/support/FaultFileSystem.h"
@@ -38,7 +39,7 @@ int DraaiKind(const QString& dir, const QString& wat, int crashNa)
     return kind.exitStatus() == QProcess::CrashExit ? -1 : kind.exitCode();
 }
 
-// What the next lock holder finds: it rolls back a hot journal.
+// What the next lock holder finds: it finishes what the journal holds.
 Momentopname NaHerstel(const QString& dir)
 {
     auto volgende = std::make_shared<Werkstation>(dir);
@@ -90,6 +91,29 @@ TEST(Crash, KilledAfterEveryWriteLeavesTheActionWholeOrNotAtAll)
         EXPECT_TRUE(gevonden == standen.voor || gevonden == standen.na) << "k = " << k;
     }
     EXPECT_GT(k, 3);  // the journal and several data files were written
+}
+
+// The actions between two checkpoints live on in the journal: a power failure
+// after several of them, before their data was synced, loses none.
+TEST(Crash, APowerFailureAfterSeveralActionsLosesNoneOfThem)
+{
+    TempAdmin admin;
+    MaakBeginstand();
+    FaultFileSystem fs;
+    Momentopname na;
+    {
+        WerkstationScope scope(std::make_shared<Werkstation>(admin.Dir(), fs));
+        for (char teken = 'a'; teken < 'f'; ++teken) {
+            ASSERT_TRUE(RsvLock());
+            RecordCacheImpl een(20, "een.dat", tfEenBestand, false, false);
+            een.Store(0, 6 + (teken - 'a'), QByteArray(20, teken).constData());
+            RsvUnlock();
+        }
+        na = NeemMomentopname(admin.Dir());
+    }
+    fs.DropUnsynced();
+    EXPECT_NE(NeemMomentopname(admin.Dir()), na);
+    EXPECT_EQ(NaHerstel(admin.Dir()), na);
 }
 
 // Power goes off after each write of the action, from an administration with a

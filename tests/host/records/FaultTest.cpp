@@ -35,6 +35,12 @@ TEST(Fault, AFullDiskDuringCommitLosesNothingAndSaysSo)
         EXPECT_NE(NeemMomentopname(admin.Dir()), voor);
         break;
     }
+    // The stored action is whole; a lost "applied" mark only lets the next
+    // lock holder write it again.
+    const Momentopname na = NeemMomentopname(admin.Dir());
+    ASSERT_TRUE(RsvLock());
+    RsvUnlock();
+    EXPECT_EQ(NeemMomentopname(admin.Dir()), na);
     EXPECT_FALSE(HotJournal(RealFileSystem(), admin.Dir()));
 }
 
@@ -43,7 +49,7 @@ TEST(Fault, AnIncompleteOrDamagedJournalIsIgnoredWithoutTouchingData)
     TempAdmin admin;
     MaakBeginstand();
     const Momentopname voor = NeemMomentopname(admin.Dir());
-    for (const QByteArray& inhoud : {QByteArray("RSVJRNL1\x02\0\0\0", 12), QByteArray(64, '\xff'), QByteArray()}) {
+    for (const QByteArray& inhoud : {QByteArray("RSVJRNL2\x02\0\0\0", 12), QByteArray(64, '\xff'), QByteArray()}) {
         QFile journal(JournalPath(admin.Dir()));
         ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
         journal.write(inhoud);
@@ -74,17 +80,15 @@ TEST(Fault, AbandonedActionLeavesTheFilesAndFreesTheLock)
     ander->Unlock({"rsv"});
 }
 
-TEST(Fault, OnlyAWholeJournalIsRolledBack)
+TEST(Fault, OnlyAWholeEntryIsWrittenAgain)
 {
     TempAdmin admin;
     MaakBeginstand();
     const Momentopname voor = NeemMomentopname(admin.Dir());
-    JournalFile bestand;
-    bestand.path = "een.dat";
-    bestand.existed = true;
-    bestand.originalSize = 20;
-    bestand.regions.push_back({0, QByteArray(20, '!')});
-    const QByteArray heel = EncodeJournal({bestand});
+    JournalEntry entry;
+    entry.boot = RealFileSystem().BootId(admin.Dir());
+    entry.files.push_back({"een.dat", true, 20, {{0, QByteArray(20, '!')}}});
+    const QByteArray heel = EncodeJournalHeader(7) + EncodeJournalEntry(7, entry);
 
     auto schrijf = [&](const QByteArray& inhoud) {
         QFile journal(JournalPath(admin.Dir()));
@@ -96,7 +100,25 @@ TEST(Fault, OnlyAWholeJournalIsRolledBack)
     };
     schrijf(heel.left(heel.size() - 1));
     EXPECT_EQ(NeemMomentopname(admin.Dir()), voor);
-    schrijf(heel + QByteArray(100, 'x'));  // left-overs of a longer journal
-    EXPECT_EQ(NeemMomentopname(admin.Dir())["een.dat"], QByteArray(20, '!'));
+    schrijf(heel + QByteArray(100, 'x'));  // its writer died before the data
+    EXPECT_EQ(NeemMomentopname(admin.Dir())["een.dat"].left(21), QByteArray(20, '!') + voor.at("een.dat").at(20));
     EXPECT_FALSE(HotJournal(RealFileSystem(), admin.Dir()));
+}
+
+// An action applied on this boot is not written again: a repair that changed
+// its bytes since stays.
+TEST(Fault, AnAppliedEntryIsLeftAlone)
+{
+    TempAdmin admin;
+    MaakBeginstand();
+    DoeCrashActie();
+    QFile een(admin.Dir() + "/een.dat");
+    ASSERT_TRUE(een.open(QIODevice::ReadWrite));
+    een.write(QByteArray(40, '?'));
+    een.close();
+    const Momentopname hersteld = NeemMomentopname(admin.Dir());
+    EXPECT_FALSE(HotJournal(RealFileSystem(), admin.Dir()));
+    ASSERT_TRUE(RsvLock());
+    RsvUnlock();
+    EXPECT_EQ(NeemMomentopname(admin.Dir()), hersteld);
 }
