@@ -9,7 +9,7 @@ bool VoerStamActieUit(const QString& titel, const std::function<QString()>& stap
 {
     QString fout;
     bool gelukt = false;
-    // An error (also a hot journal that could not be rolled back) leaves the
+    // An error (also a journal that could not be recovered) leaves the
     // action before Commit: it is dropped with `actie`, nothing written and the
     // lock free before the error is shown.
     RunGuarded(titel, [&] {

@@ -24,7 +24,7 @@ ActieUitkomst VoerActieUit(const std::function<bool(ReserveringSchrijver&)>& sch
         if (updateCount)
             *updateCount = nieuweCount;
         return ActieUitkomst::Gedaan;
-    } catch (const EBrRuntime& e) {  // a full disk, a damaged chain, a hot journal that would not roll back
+    } catch (const EBrRuntime& e) {  // a full disk, a damaged chain, a journal that could not be recovered
         // Leaving the try block dropped the uncommitted action and freed the lock.
         fout = e.Message();
         return ActieUitkomst::Fout;

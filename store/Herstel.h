@@ -22,7 +22,7 @@ struct HerstelUitkomst {
 
 HerstelUitkomst HerstelAdministratie();
 
-// A journal that the next lock holder would roll back: the action of a
+// A journal whose action the next lock holder would finish: the action of a
 // workstation that died, or one being committed at this moment.
 std::vector<Bevinding> JournaalBevindingen();
 

@@ -47,7 +47,7 @@ void CachedFile::StampKept()
 void CachedFile::Refresh()
 {
     if (diskEpoch_ != werkstation_.DiskEpoch()) {
-        // Reopen too: a rollback may have removed the file this handle holds.
+        // Reopen too: a failed commit may have removed the file this handle holds.
         if (handle_ >= 0)
             werkstation_.Fs().Close(handle_);
         handle_ = -1;

@@ -9,7 +9,7 @@
 QString DemoBasis();
 // Copies every file of `van` (subfolders included) into the new folder `naar`.
 void KopieerAdministratie(const QString& van, const QString& naar);
-// As the next lock holder would: taking the lock rolls a hot journal back.
+// As the next lock holder would: taking the lock recovers the journal.
 void Herstel(const QString& dir);
 // The findings of the integrity check on `dir`, one per line; empty when clean.
 QString BevindingenIn(const QString& dir);

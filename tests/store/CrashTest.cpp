@@ -56,7 +56,7 @@ bool Schrijver(const QString& dir, int crashNa)
     return p.exitStatus() == QProcess::NormalExit;
 }
 
-// As the next lock holder would: taking the lock rolls a hot journal back.
+// As the next lock holder would: taking the lock recovers the journal.
 void Herstel(const QString& dir)
 {
     brlib::Werkstation volgende(dir);

@@ -27,7 +27,7 @@ QByteArray TellingRegel(const StressTelling& t);
 bool LeesTelling(const QByteArray& tekst, StressTelling& t);
 void TelBij(const StressTelling& t, StressTelling& totaal);
 
-// A child killed mid-commit leaves a hot journal: taking the lock rolls it back.
+// A child killed mid-commit leaves its action in the journal: taking the lock finishes it.
 bool HerstelAfgebroken();
 // Prints every finding of the integrity check of the record and till files
 // (overlapping stays among them) and returns how many there were.

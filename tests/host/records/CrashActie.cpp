@@ -39,7 +39,7 @@ void MaakBeginstand()
     RsvUnlock();
 }
 
-void DoeCrashActie(bool verhoogUpdateCount)
+void DoeCrashActie()
 {
     RsvLock();
     RecordCacheImpl een(20, "een.dat", tfEenBestand, false, false);
@@ -52,8 +52,7 @@ void DoeCrashActie(bool verhoogUpdateCount)
         Schrijf(jaar, 2027, nr, char('p' + nr));
     SchrijfTekstLijstFile("tekst.tkt", {2026, 2}, {"regel een", QString(500, 'y'), "drie"});
     SchrijfTekstLijstFile("tekst.tkt", {2026, 0}, {"nieuw"});
-    if (verhoogUpdateCount)
-        RsvChangeUpdateCount();
+    RsvChangeUpdateCount();
     RsvUnlock();
 }
 

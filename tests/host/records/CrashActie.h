@@ -9,10 +9,9 @@
 // Writes the starting state (its own committed actions) into the current administration.
 void MaakBeginstand();
 // One action: overwrites and appends records of a single and a per-year file,
-// starts a new year, rewrites text lists and raises the update count (when
-// asked: an action that does not raise it commits differently). Takes
+// starts a new year, rewrites text lists and raises the update count. Takes
 // and releases the reservation lock itself.
-void DoeCrashActie(bool verhoogUpdateCount = true);
+void DoeCrashActie();
 
 // Every data file of the administration (not the lock files and the journal)
 // by relative path.

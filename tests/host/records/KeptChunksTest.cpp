@@ -96,7 +96,7 @@ TEST(KeptChunks, AFailedOrCrashedCommitLeavesNothingOfItInTheKeptChunks)
         EXPECT_EQ(Lees(vol, 1), std::make_pair(Rec('a'), 1));
     }
     // Another workstation loses power somewhere in its commit; the next lock
-    // rolls back what did not reach its commit point.
+    // finishes what reached its commit point and drops the rest.
     for (int n = 1; n <= 5; ++n) {
         Lees(een, 1);  // keeps the chunk
         FaultFileSystem fs;
