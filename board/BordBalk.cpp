@@ -66,21 +66,24 @@ void TekenGroepsRand(QPainter& p, const QRect& deel, BalkDeel soort, const QColo
     }
 }
 
-void TekenTitelDeel(QPainter& p, const QRect& cel, BalkDeel deel, const TitelPlek& plek, int rijHoogte,
-                    const QStaticText& titel)
+TitelDeel PlaatsTitel(const QRect& cel, BalkDeel deel, const TitelPlek& plek, int rijHoogte)
 {
     const int breedte = cel.width();
     const int begin = cel.left() - (plek.kolom - plek.eersteKolom) * breedte + (plek.aankomst ? breedte / 2 : 0);
-    const int boven = cel.top() + std::max(0, (rijHoogte - 16) / 2);
     QRect klem = cel;
     if (deel == BalkDeel::Vertrek)
         klem.setRight(cel.right() - (breedte / 2 + 2));
+    return {QPoint(begin, cel.top() + std::max(0, (rijHoogte - 16) / 2)), klem};
+}
+
+void TekenTitel(QPainter& p, const TitelDeel& deel, const QStaticText& titel)
+{
     // Saving the whole painter per caption is the dearest step of a full paint; only a caller's clip needs it.
     const bool eigenKlem = p.hasClipping();
     if (eigenKlem)
         p.save();
-    p.setClipRect(klem, eigenKlem ? Qt::IntersectClip : Qt::ReplaceClip);
-    p.drawStaticText(begin, boven, titel);
+    p.setClipRect(deel.klem, eigenKlem ? Qt::IntersectClip : Qt::ReplaceClip);
+    p.drawStaticText(deel.begin, titel);
     if (eigenKlem)
         p.restore();
     else

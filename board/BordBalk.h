@@ -32,7 +32,13 @@ struct TitelPlek {
     int eersteKolom;
     bool aankomst;
 };
-void TekenTitelDeel(QPainter& p, const QRect& cel, BalkDeel deel, const TitelPlek& plek, int rijHoogte,
-                    const QStaticText& titel);
+// Where a bar's caption is drawn and the part of one cell it may cover.
+struct TitelDeel {
+    QPoint begin;
+    QRect klem;
+};
+TitelDeel PlaatsTitel(const QRect& cel, BalkDeel deel, const TitelPlek& plek, int rijHoogte);
+// Draws the caption clipped to `deel.klem` (within a clip the painter has).
+void TekenTitel(QPainter& p, const TitelDeel& deel, const QStaticText& titel);
 
 }  // namespace bord

@@ -59,6 +59,12 @@ BordTekenaar::BordTekenaar(const BordToestand& toestand, const BordGeometrie& ge
 
 void BordTekenaar::TekenCel(QPainter& p, int kolom, int rij) const
 {
+    TekenCelDelen(p, kolom, rij);
+    TekenBijschriften(p);
+}
+
+void BordTekenaar::TekenCelDelen(QPainter& p, int kolom, int rij) const
+{
     const QRect cel = geometrie_.CelRect(kolom, rij);
     if (toestand_.kamers.empty() || cel.isEmpty() || rij > static_cast<int>(toestand_.kamers.size()))
         return;
@@ -78,7 +84,8 @@ void BordTekenaar::TekenGrid(QPainter& p, const QRect& gebied) const
     const auto teken = [&](int rij) {
         for (int kolom = 0; kolom < geometrie_.Kolommen(); ++kolom)
             if (gebied.isEmpty() || gebied.intersects(geometrie_.CelRect(kolom, rij)))
-                TekenCel(p, kolom, rij);
+                TekenCelDelen(p, kolom, rij);
+        TekenBijschriften(p);
     };
     teken(0);
     for (int rij = geometrie_.TopRij(); rij <= geometrie_.LaatsteZichtbareRij(); ++rij)
@@ -140,8 +147,25 @@ void BordTekenaar::TekenDeel(QPainter& p, const QRect& cel, int kolom, BalkDeel 
         TekenGroepsRand(p, rect, deel, QKleur(tabel_.groep));
     const int beginKolom = kVasteKolommen + DagIndex(toestand_.startDatum, std::min(item.begin, item.eind));
     const TitelPlek plek{kolom, std::max(beginKolom, kVasteKolommen), beginKolom >= kVasteKolommen};
-    p.setPen(QKleur(TekstKleur(toestand_, item)));
-    TekenTitelDeel(p, cel, deel, plek, geometrie_.RijHoogte(), Titel(itemNr));
+    const TitelDeel titel = PlaatsTitel(cel, deel, plek, geometrie_.RijHoogte());
+    if (!bijschriften_.empty() && bijschriften_.back().itemNr == itemNr)
+        bijschriften_.back().deel.klem |= titel.klem;
+    else
+        bijschriften_.push_back({itemNr, titel});
+}
+
+void BordTekenaar::TekenBijschriften(QPainter& p) const
+{
+    if (bijschriften_.empty())
+        return;
+    const bool basisVet = p.font().bold();
+    ZetVet(p, false);
+    for (const Bijschrift& bijschrift : bijschriften_) {
+        p.setPen(QKleur(TekstKleur(toestand_, toestand_.items[bijschrift.itemNr])));
+        TekenTitel(p, bijschrift.deel, Titel(bijschrift.itemNr));
+    }
+    bijschriften_.clear();
+    ZetVet(p, basisVet);
 }
 
 const QStaticText& BordTekenaar::Titel(int itemNr) const

@@ -2,10 +2,12 @@
 // Paints the board onto any QPainter from the state and the geometry: per cell
 // the background, grid lines with the week separator, header and room texts,
 // the bar parts with their group outline and the caption running across the
-// whole bar. The grid widget calls this from paintEvent only; nothing here
-// changes the state. Make one per paint: it keeps the captions it laid out.
+// whole bar, drawn once per row after the row's cells. The grid widget calls
+// this from paintEvent only; nothing here changes the state. Make one per
+// paint: it keeps the captions it laid out.
 
 #include <unordered_map>
+#include <vector>
 #include <QPainter>
 #include <QStaticText>
 
@@ -28,6 +30,13 @@ public:
     void TekenGrid(QPainter& p, const QRect& gebied = QRect()) const;
 
 private:
+    struct Bijschrift {
+        int itemNr;
+        TitelDeel deel;
+    };
+
+    void TekenCelDelen(QPainter& p, int kolom, int rij) const;
+    void TekenBijschriften(QPainter& p) const;
     void TekenLijnen(QPainter& p, const QRect& cel, int kolom) const;
     void TekenVasteTekst(QPainter& p, const QRect& cel, int kolom, int rij) const;
     void TekenBalken(QPainter& p, const QRect& cel, int kolom, int rij) const;
@@ -38,8 +47,10 @@ private:
     const BordGeometrie& geometrie_;
     const KleurTabel& tabel_;
     TDateTime vandaag_;
-    // A bar's caption is laid out once and drawn in each of its cells.
+    // A bar's caption is laid out once; drawn once over the row's cells it
+    // covers, after them, so that no cell's fill covers it.
     mutable std::unordered_map<int, QStaticText> titels_;
+    mutable std::vector<Bijschrift> bijschriften_;
 };
 
 }  // namespace bord

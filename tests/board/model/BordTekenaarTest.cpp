@@ -124,3 +124,23 @@ TEST(BordBalkTitel, NamesTheRoomsPreRegisteredGuestBeforeTheReservation)
     EXPECT_EQ(BalkTitel(t, Regel(101, 0, 2, 1)), QStringLiteral(" Jansen"));
     EXPECT_EQ(BalkTitel(t, NieuweRegel(101, 0, 2)), QStringLiteral(" [NIEUW]"));
 }
+
+// A caption runs on over every cell of its bar and stops at the half where the
+// room's next guest arrives.
+TEST_F(BordTekenaarTest, ACaptionRunsAcrossItsBarUpToTheNextArrival)
+{
+    toestand_.items = {Regel(101, 0, 3, 1), Regel(101, 3, 5, 2)};
+    toestand_.extras = {Extra(1, "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"), Extra(2, "")};
+    toestand_.IndexeerExtras();
+    const QImage beeld = Teken();
+    const auto inkt = [&](const QRect& deel) {
+        int n = 0;
+        for (int y = deel.top() + 2; y < deel.bottom() - 1; ++y)
+            for (int x = deel.left(); x <= deel.right(); ++x)
+                n += beeld.pixelColor(x, y) != kDonkerblauw;
+        return n;
+    };
+    EXPECT_GT(inkt(DeelRect(geometrie_.CelRect(kVasteKolommen + 2, 1), BalkDeel::Heel)), 0);
+    EXPECT_GT(inkt(DeelRect(geometrie_.CelRect(kVasteKolommen + 3, 1), BalkDeel::Vertrek).adjusted(0, 0, -4, 0)), 0);
+    EXPECT_EQ(inkt(DeelRect(geometrie_.CelRect(kVasteKolommen + 3, 1), BalkDeel::Aankomst)), 0);
+}
