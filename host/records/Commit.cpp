@@ -54,7 +54,9 @@ QByteArray NewBytes(const FileOverlay& overlay, const PageRun& run)
 // The stretches where `now` differs from `before` (zeros past its end).
 void AddChanges(int64_t begin, const QByteArray& before, const QByteArray& now, std::vector<JournalRegion>& regions)
 {
-    const auto differs = [&](int64_t i) { return now[i] != (i < before.size() ? before[i] : '\0'); };
+    const char* nieuw = now.constData();
+    const char* oud = before.constData();
+    const auto differs = [&](int64_t i) { return nieuw[i] != (i < before.size() ? oud[i] : '\0'); };
     for (int64_t i = 0; i < now.size();) {
         if (!differs(i)) {
             ++i;
