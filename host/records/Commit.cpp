@@ -78,10 +78,11 @@ struct Prepared {
     std::vector<const FileOverlay*> files;  // those that change
 };
 
-Prepared Prepare(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays)
+Prepared Prepare(const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays,
+                 const QByteArray& boot)
 {
     Prepared prepared;
-    prepared.entry.boot = fs.BootId(adminDir);
+    prepared.entry.boot = boot;
     for (const auto& overlay : overlays) {
         JournalFile redo{overlay->Path().mid(adminDir.size() + 1), overlay->Existed(), overlay->Size(), {}};
         UndoFile undo{overlay->Path(), overlay->Existed(), overlay->OriginalSize(), {}};
@@ -103,22 +104,10 @@ Prepared Prepare(FileSystem& fs, const QString& adminDir, const std::vector<std:
     return prepared;
 }
 
-int WriteAt(FileSystem& fs, const QString& path, int64_t offset, const QByteArray& bytes, bool sync)
-{
-    const int handle = fs.Open(path, FileSystem::Mode::Create);
-    if (handle < 0)
-        return handle;
-    int result = PhysicalWrite(fs, handle, offset, bytes.constData(), bytes.size());
-    if (result == 0 && sync)
-        result = fs.Sync(handle);
-    fs.Close(handle);
-    return result;
-}
-
 // A voided entry ends the journal before it.
 int Void(FileSystem& fs, const QString& adminDir, int64_t at)
 {
-    return WriteAt(fs, JournalPath(adminDir), at, QByteArray(8, '\0'), true);
+    return PhysicalWriteAt(fs, JournalPath(adminDir), at, QByteArray(8, '\0'), true);
 }
 
 // Writes and syncs the entry; returns where it starts.
@@ -127,7 +116,7 @@ int64_t AppendEntry(FileSystem& fs, const QString& adminDir, JournalState& journ
     const QString path = JournalPath(adminDir);
     const QByteArray bytes = journal.headerWritten ? entry : EncodeJournalHeader(journal.generation) + entry;
     const int64_t at = journal.headerWritten ? journal.end : 0;
-    int result = WriteAt(fs, path, at, bytes, true);
+    int result = PhysicalWriteAt(fs, path, at, bytes, true);
     if (result == 0 && !journal.exists)
         result = fs.SyncDir(adminDir);
     if (result < 0) {
@@ -184,9 +173,9 @@ bool WriteData(FileSystem& fs, const QString& adminDir, const Prepared& prepared
     return true;
 }
 
-bool CheckpointDue(const JournalState& journal, const QByteArray& boot)
+bool CheckpointDue(const JournalState& journal)
 {
-    return boot.isEmpty() || journal.entries >= kEntriesPerCheckpoint || journal.end >= kJournalBytesPerCheckpoint;
+    return journal.boot.isEmpty() || journal.entries >= kEntriesPerCheckpoint || journal.end >= kJournalBytesPerCheckpoint;
 }
 
 }  // namespace
@@ -194,7 +183,7 @@ bool CheckpointDue(const JournalState& journal, const QByteArray& boot)
 void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std::unique_ptr<FileOverlay>>& overlays,
                   JournalState& journal)
 {
-    const Prepared prepared = Prepare(fs, adminDir, overlays);
+    const Prepared prepared = Prepare(adminDir, overlays, journal.boot);
     if (prepared.files.empty())
         return;
     int64_t appliedAt = 0;
@@ -203,15 +192,11 @@ void CommitAction(FileSystem& fs, const QString& adminDir, const std::vector<std
     // Without the mark the next lock holder writes the action again.
     const bool applied = WriteData(fs, adminDir, prepared, entryAt);
     if (applied)
-        WriteAt(fs, JournalPath(adminDir), entryAt + appliedAt, AppliedMark(), false);
+        PhysicalWriteAt(fs, JournalPath(adminDir), entryAt + appliedAt, AppliedMark(), false);
     journal.end = entryAt + entry.size();
     ++journal.entries;
-    for (const JournalFile& file : prepared.entry.files) {
-        journal.files.insert(file.path);
-        if (!file.existed)
-            journal.created.insert(file.path);
-    }
-    if (applied && CheckpointDue(journal, prepared.entry.boot))
+    NoteEntryFiles(journal, prepared.entry);
+    if (applied && CheckpointDue(journal))
         CheckpointJournal(fs, adminDir, journal);
 }
 

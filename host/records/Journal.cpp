@@ -149,6 +149,15 @@ int SyncFiles(FileSystem& fs, const QString& adminDir, const std::set<QString>& 
 
 }  // namespace
 
+void NoteEntryFiles(JournalState& state, const JournalEntry& entry)
+{
+    for (const JournalFile& file : entry.files) {
+        state.files.insert(file.path);
+        if (!file.existed)
+            state.created.insert(file.path);
+    }
+}
+
 bool RecoverJournal(FileSystem& fs, const QString& adminDir, JournalState& state)
 {
     const Found found = Find(fs, adminDir);
@@ -158,12 +167,9 @@ bool RecoverJournal(FileSystem& fs, const QString& adminDir, JournalState& state
     state.generation = found.journal.header ? found.journal.generation : NewGeneration();
     state.end = found.journal.end;
     state.entries = int(found.journal.entries.size());
+    state.boot = found.boot;
     for (const JournalEntry& entry : found.journal.entries)
-        for (const JournalFile& file : entry.files) {
-            state.files.insert(file.path);
-            if (!file.existed)
-                state.created.insert(file.path);
-        }
+        NoteEntryFiles(state, entry);
     const std::vector<const JournalEntry*> lost = Lost(found);
     if (lost.empty())
         return false;
@@ -195,15 +201,9 @@ int CheckpointJournal(FileSystem& fs, const QString& adminDir, JournalState& sta
             return result;
     // The new header need not last: until an entry of it does, the old
     // entries only write again what the disk now holds.
-    const QString path = JournalPath(adminDir);
-    const int handle = fs.Open(path, FileSystem::Mode::Create);
-    if (handle < 0)
-        return handle;
     const uint64_t generation = NewGeneration();
-    const QByteArray header = EncodeJournalHeader(generation);
-    const int result = PhysicalWrite(fs, handle, 0, header.constData(), header.size());
-    fs.Close(handle);
-    if (result < 0)
+    if (const int result = PhysicalWriteAt(fs, JournalPath(adminDir), 0, EncodeJournalHeader(generation), false);
+        result < 0)
         return result;
     state.generation = generation;
     state.headerWritten = true;

@@ -55,12 +55,16 @@ struct JournalEntry {
 struct JournalState {
     bool exists = false;        // the file and its folder entry are on disk
     bool headerWritten = false; // the header of `generation` is on disk
+    QByteArray boot;            // the files' machine's boot at the lock (Journal.h)
     uint64_t generation = 0;
     int64_t end = 0;            // where the next entry starts
     int entries = 0;
     std::set<QString> files;    // relative paths the entries wrote
     std::set<QString> created;  // of those, the ones that did not exist before
 };
+
+// Adds the files `entry` wrote to `state` (its entry count aside).
+void NoteEntryFiles(JournalState& state, const JournalEntry& entry);
 
 QString JournalPath(const QString& adminDir);
 // The update count's file, relative to the administration directory.

@@ -23,4 +23,16 @@ int PhysicalWrite(FileSystem& fs, int handle, int64_t offset, const void* data, 
     return result;
 }
 
+int PhysicalWriteAt(FileSystem& fs, const QString& path, int64_t offset, const QByteArray& bytes, bool sync)
+{
+    const int handle = fs.Open(path, FileSystem::Mode::Create);
+    if (handle < 0)
+        return handle;
+    int result = PhysicalWrite(fs, handle, offset, bytes.constData(), bytes.size());
+    if (result == 0 && sync)
+        result = fs.Sync(handle);
+    fs.Close(handle);
+    return result;
+}
+
 }  // namespace brlib

@@ -11,6 +11,8 @@
 namespace brlib {
 
 int PhysicalWrite(FileSystem& fs, int handle, int64_t offset, const void* data, int64_t length);
+// Opens (creating) `path`, writes `bytes` at `offset`, syncs when asked, closes.
+int PhysicalWriteAt(FileSystem& fs, const QString& path, int64_t offset, const QByteArray& bytes, bool sync);
 
 // Ends the process at once, as a power cut would (defined with the platform calls).
 [[noreturn]] void KillThisProcess();
