@@ -22,12 +22,28 @@ struct Found {
 // from the start only as far as they go.
 constexpr int64_t kFirstRead = 16 << 10;
 
+// Beyond this a checkpoint cuts the journal back to its header: an import or
+// repair of thousands of records would otherwise leave its size on the disk.
+constexpr int64_t kJournalKeptBytes = 4 << 20;
+
 int64_t ReadPrefix(FileSystem& fs, int handle, int64_t size, QByteArray& bytes)
 {
     bytes.resize(size);
     const int64_t read = size > 0 ? fs.Read(handle, 0, bytes.data(), size) : 0;
     bytes.truncate(int(std::max<int64_t>(read, 0)));
     return read;
+}
+
+// Only after the new header: whatever the disk keeps of the cut, the old
+// entries are either whole (and write what the data files hold) or ignored.
+// A cut that fails costs only space.
+void ShrinkJournal(FileSystem& fs, const QString& path)
+{
+    const int handle = fs.Open(path, FileSystem::Mode::ReadWrite);
+    if (handle < 0)
+        return;
+    fs.Truncate(handle, kJournalHeaderSize);
+    fs.Close(handle);
 }
 
 Found Find(FileSystem& fs, const QString& adminDir)
@@ -205,6 +221,8 @@ int CheckpointJournal(FileSystem& fs, const QString& adminDir, JournalState& sta
     if (const int result = PhysicalWriteAt(fs, JournalPath(adminDir), 0, EncodeJournalHeader(generation), false);
         result < 0)
         return result;
+    if (state.end > kJournalKeptBytes)
+        ShrinkJournal(fs, JournalPath(adminDir));
     state.generation = generation;
     state.headerWritten = true;
     state.end = kJournalHeaderSize;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "host/base/EBrRuntime.h"
 #include "host/records/Journal.h"
@@ -121,4 +122,23 @@ TEST(Fault, AnAppliedEntryIsLeftAlone)
     ASSERT_TRUE(RsvLock());
     RsvUnlock();
     EXPECT_EQ(NeemMomentopname(admin.Dir()), hersteld);
+}
+
+// A large action is journaled whole, but its size does not stay on the disk.
+TEST(Fault, ALargeActionLeavesNoLargeJournalBehind)
+{
+    TempAdmin admin;
+    constexpr int kGroot = 64 << 10;
+    ASSERT_TRUE(RsvLock());
+    RecordCacheImpl groot(kGroot, "groot.dat", tfEenBestand, false, false);
+    for (int nr = 1; nr <= 80; ++nr)
+        groot.Store(0, nr, QByteArray(kGroot, char('0' + nr % 10)).constData());
+    RsvUnlock();
+    EXPECT_EQ(QFileInfo(JournalPath(admin.Dir())).size(), kJournalHeaderSize);
+    const Momentopname na = NeemMomentopname(admin.Dir());
+    EXPECT_EQ(na.at("groot.dat").size(), 80 * kGroot);
+    EXPECT_EQ(na.at("groot.dat").at(79 * kGroot), '0');
+    ASSERT_TRUE(RsvLock());
+    RsvUnlock();
+    EXPECT_EQ(NeemMomentopname(admin.Dir()), na);
 }
