@@ -52,6 +52,7 @@ void CachedFile::Refresh()
             werkstation_.Fs().Close(handle_);
         handle_ = -1;
         own_ = ChunkSet{};
+        ++drops_;
         set_ = werkstation_.ActionOpen() ? &werkstation_.Kept().For(path_) : &own_;
         if (set_ != &own_ && set_->diskSize < 0)
             StampKept();
@@ -76,8 +77,10 @@ int64_t CachedFile::Size(bool fresh)
         // A file that grew elsewhere keeps its cached chunks, but the last
         // partial chunk may lack the new bytes.
         const size_t whole = size_t(own_.diskSize / kChunkSize);
-        if (own_.chunks.size() > whole)
+        if (own_.chunks.size() > whole) {
             own_.chunks.resize(whole);
+            ++drops_;
+        }
         ReadDiskSize();
     }
     return set_->diskSize;
@@ -155,6 +158,17 @@ const char* CachedFile::Bytes(int64_t offset, int64_t length, std::vector<char>&
     scratch.resize(length);
     CopyOut(offset, length, scratch.data());
     return scratch.data();
+}
+
+CachedFile::Run CachedFile::RunAt(int64_t offset)
+{
+    Refresh();
+    if (overlay_ || offset < 0 || offset >= set_->diskSize)
+        return {};
+    const int64_t index = offset / kChunkSize;
+    const int64_t begin = index * kChunkSize;
+    return {Chunk(index), begin, std::min(begin + kChunkSize, set_->diskSize), werkstation_.DiskEpoch(),
+            werkstation_.OverlayEpoch(), drops_};
 }
 
 void CachedFile::Write(int64_t offset, const void* data, int64_t length)

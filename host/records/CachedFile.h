@@ -31,6 +31,25 @@ public:
     void CopyOut(int64_t offset, int64_t length, char* to);
     void Write(int64_t offset, const void* data, int64_t length);
 
+    // Committed bytes [begin, end) at `data`, straight from the chunk holding
+    // an offset: a walk over records reads them without asking again for as
+    // long as Holds(run). Empty where the action wrote to the file.
+    struct Run {
+        const char* data = nullptr;
+        int64_t begin = 0;
+        int64_t end = 0;
+        uint64_t diskEpoch = 0;
+        uint64_t overlayEpoch = 0;
+        uint64_t drops = 0;
+    };
+    Run RunAt(int64_t offset);
+    // No lock, commit or new overlay since, and the chunk was not dropped.
+    bool Holds(const Run& run) const
+    {
+        return run.diskEpoch == werkstation_.DiskEpoch() && run.overlayEpoch == werkstation_.OverlayEpoch() &&
+               run.drops == drops_;
+    }
+
 private:
     static constexpr int64_t kChunkSize = ChunkSet::kChunkSize;
 
@@ -50,6 +69,7 @@ private:
     FileOverlay* overlay_ = nullptr;
     uint64_t diskEpoch_ = 0;
     uint64_t overlayEpoch_ = 0;
+    uint64_t drops_ = 0;  // times chunks were dropped
 };
 
 }  // namespace brlib

@@ -31,6 +31,9 @@ struct RecordCacheImpl::Impl {
     CachedFile* laatste = nullptr;
     int32_t laatsteJaar = 0;
     std::vector<char> scratch;
+    // The chunk the last record came from: a walk reads on in it without asking the file.
+    CachedFile* runBestand = nullptr;
+    CachedFile::Run run;
 
     CachedFile& Bestand(int32_t jaar)
     {
@@ -50,6 +53,16 @@ struct RecordCacheImpl::Impl {
     {
         throw EBrRuntime(QStringLiteral("%1\nBestand: %2 jaar = %3 recnr = %4").arg(tekst, naam).arg(jaar).arg(nr),
                          QStringLiteral("RecordCacheImpl::%1(int,long)").arg(QLatin1String(operatie)));
+    }
+
+    const char* UitRun(int32_t jaar, int64_t offset) const
+    {
+        if (format != tfPerJaar)
+            jaar = 0;
+        if (!runBestand || runBestand != laatste || laatsteJaar != jaar || offset < run.begin ||
+            offset + recordSize > run.end || !runBestand->Holds(run))
+            return nullptr;
+        return run.data + (offset - run.begin);
     }
 
     int64_t Offset(int32_t jaar, int32_t nr, const char* operatie) const
@@ -79,11 +92,16 @@ QString RecordCacheImpl::NaamDeel2() const { return d_->naam.section(QLatin1Char
 const void* RecordCacheImpl::Record(int32_t jaar, int32_t nr)
 {
     const int64_t offset = d_->Offset(jaar, nr, "Record");
+    if (const char* snel = d_->UitRun(jaar, offset))
+        return snel;
     CachedFile& bestand = d_->Bestand(jaar);
     const int64_t einde = offset + d_->recordSize;
     if (einde > bestand.Size(false) && einde > bestand.Size(true))
         d_->Fout(QStringLiteral("Record ligt voorbij het einde van het bestand."), jaar, nr, "Record");
-    return bestand.Bytes(offset, d_->recordSize, d_->scratch);
+    const char* bytes = bestand.Bytes(offset, d_->recordSize, d_->scratch);
+    d_->runBestand = &bestand;
+    d_->run = bestand.RunAt(offset);
+    return bytes;
 }
 
 void RecordCacheImpl::Store(int32_t jaar, int32_t nr, const void* data)
@@ -123,6 +141,7 @@ void RecordCacheImpl::CloseAll()
 {
     d_->bestanden.clear();
     d_->laatste = nullptr;
+    d_->runBestand = nullptr;
 }
 
 }  // namespace brlib
