@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <pthread.h>
+#include <sched.h>
 #include <exception>
 #include <iterator>
+#include <latch>
+#include <thread>
 
 #include "board/BordDatums.h"
 #include "board/BordLaden.h"
@@ -42,13 +46,37 @@ private:
     std::vector<bool> bits_;
 };
 
-// The rest's lines estimated from the shown rows' share of rooms and days, so
-// that its list does not grow by copying: it holds most of the board's memory.
-size_t GeschatteRest(const BordToestand& t, RijBereik rijen, int gelezenDagen)
+// The rest's lines per shown line read on `dagen` days, from the shown rows'
+// share of rooms and days, so that the rest's list does not grow by copying:
+// it holds most of the board's memory.
+double RestPerRegel(double kamerAandeel, int dagen)
 {
-    const double kamers = double(t.kamers.size()) / std::max(1, rijen.voorbij - rijen.eerste);
-    const double dagen = double(2 * kLaadDagen) / gelezenDagen;
-    return static_cast<size_t>(1.1 * double(t.items.size()) * kamers * dagen);
+    return 1.1 * kamerAandeel * double(2 * kLaadDagen) / std::max(1, dagen);
+}
+
+// Adds the lines of `van` and those of its reservations that `naar` lacks.
+void VoegToe(BordToestand& naar, BordToestand& van)
+{
+    naar.items.insert(naar.items.end(), std::make_move_iterator(van.items.begin()),
+                      std::make_move_iterator(van.items.end()));
+    for (brlib::stExtraRes& extra : van.extras) {
+        if (naar.extraIndex.emplace(extra.resSleutel, static_cast<int>(naar.extras.size())).second)
+            naar.extras.push_back(std::move(extra));
+    }
+}
+
+// A new thread tends to start on its creator's core and to wait there until
+// the scheduler moves it, which takes longer than the shown lines take to
+// read: it is sent to the other cores, and given them all again once it has
+// done its share. `alle` receives the cores the process may use.
+void NaarAndereKern(std::thread& draad, cpu_set_t& alle)
+{
+    if (sched_getaffinity(0, sizeof alle, &alle) != 0 || CPU_COUNT(&alle) < 2)
+        return;
+    cpu_set_t andere = alle;
+    CPU_CLR(sched_getcpu(), &andere);
+    if (CPU_COUNT(&andere) > 0)
+        pthread_setaffinity_np(draad.native_handle(), sizeof andere, &andere);
 }
 
 RijBereik Begrensd(RijBereik rijen, int kamers)
@@ -65,12 +93,49 @@ bool LoontDeels(const BordToestand& t, RijBereik rijen, int drempel)
 
 }  // namespace
 
+// The shown rows' lines are read by two readers at once, the GUI thread's
+// and the thread's, each taking the next day not taken yet (so that a thread
+// that starts late costs no more than reading alone); the thread then reads
+// the rest of the window from the chunks it has read so far.
 struct DeelLader::Rest {
+    ~Rest()
+    {
+        stop = true;
+        if (draad.joinable())
+            draad.join();
+    }
+
+    // Reads the shown lines of the days not taken yet, one day at a time, and
+    // counts them for the estimate of the rest.
+    void LeesZicht(BordRegelLezer& lezer, const std::vector<brlib::stRes>& items)
+    {
+        lezer.ZetKeuze(vooraan);
+        for (int d = volgendeDag++; d < eindeZicht && !stop; d = volgendeDag++) {
+            const size_t voor = items.size();
+            lezer.LeesDag(d);
+            zichtRegels += items.size() - voor;
+            ++zichtDagen;
+        }
+    }
+
+    BordRegelLezer::Keuze vooraan;
+    int van = 0;         // the window's first day
+    int eindeZicht = 0;  // the shown lines arrive before this day
+    int tot = 0;         // the window's end
+    std::atomic<int> volgendeDag{0};  // from `van`
+    std::atomic<size_t> zichtRegels{0};
+    std::atomic<int> zichtDagen{0};
+    double kamerAandeel = 0;  // rooms per shown row
+    BordToestand zicht;  // the thread's shown lines
+    std::vector<bool> zichtVoorReg;
+    std::exception_ptr zichtFout;
+    std::latch zichtGelezen{1};
+    cpu_set_t kernen{};  // the process's cores, for the thread once it has read its shown lines
     BordToestand deel;   // only its items, extras and extras' index are used
-    size_t geschat = 0;  // lines expected in the rest
     std::unique_ptr<BordRegelLezer> lezer;
     std::atomic<bool> stop{false};
     std::exception_ptr fout;
+    std::thread draad;
 };
 
 DeelLader::DeelLader() = default;
@@ -88,34 +153,58 @@ void DeelLader::Laad(BordToestand& toestand, RijBereik gevraagd, std::function<v
     const int start = DagGetal(toestand.startDatum);
     const int eindeZicht = start + kZichtbareDagen;
     const auto zichtbaar = std::make_shared<const ZichtbareKamers>(toestand, rijen);
-    const auto vooraan = [zichtbaar, eindeZicht](int32_t kamerNr, int aankomst) {
+    auto rest = NieuweRest(toestand);
+    rest->vooraan = [zichtbaar, eindeZicht](int32_t kamerNr, int aankomst) {
         return aankomst < eindeZicht && zichtbaar->Bevat(kamerNr);
     };
-    auto rest = NieuweRest(toestand);
-    BordRegelLezer& lezer = *rest->lezer;
-    lezer.ZetKeuze(vooraan);
-    for (int d = start - kLaadDagen; d < eindeZicht; ++d)
-        lezer.LeesDag(d);
+    rest->van = rest->volgendeDag = start - kLaadDagen;
+    rest->eindeZicht = eindeZicht;
+    rest->tot = start + kLaadDagen;
+    rest->kamerAandeel = double(toestand.kamers.size()) / std::max(1, rijen.voorbij - rijen.eerste);
+    rest->draad = std::thread(&DeelLader::LeesRest, rest.get(), std::move(gelezen));
+    NaarAndereKern(rest->draad, rest->kernen);
+
+    BordRegelLezer lezer(toestand);
+    rest->LeesZicht(lezer, toestand.items);
     VulVoorRegistraties(toestand.extras, lezer.MetVoorRegistratie());
-    // The thread reads the whole window again from the chunks read so far.
-    lezer.ZetDoel(rest->deel);
-    lezer.ZetKeuze([vooraan](int32_t kamerNr, int aankomst) { return !vooraan(kamerNr, aankomst); });
-    rest->geschat = GeschatteRest(toestand, rijen, eindeZicht - (start - kLaadDagen));
+    rest->zichtGelezen.wait();
+    if (rest->zichtFout)
+        std::rethrow_exception(rest->zichtFout);
+    VulVoorRegistraties(rest->zicht.extras, rest->zichtVoorReg);
+    VoegToe(toestand, rest->zicht);
     rest_ = std::move(rest);
     geladen_ = rijen;
-    draad_ = std::thread(&DeelLader::LeesRest, rest_.get(), start, std::move(gelezen));
 }
 
-void DeelLader::LeesRest(Rest* rest, int start, const std::function<void()>& gelezen)
+void DeelLader::LeesRest(Rest* rest, const std::function<void()>& gelezen)
 {
+    BordRegelLezer& lezer = *rest->lezer;
+    try {
+        rest->LeesZicht(lezer, rest->zicht.items);
+        rest->zichtVoorReg = lezer.MetVoorRegistratie();
+    } catch (...) {
+        rest->zichtFout = std::current_exception();
+    }
+    // All days are taken; the GUI thread may still be reading its last.
+    const double perRegel = RestPerRegel(rest->kamerAandeel, rest->zichtDagen);
+    const size_t geschat = static_cast<size_t>(double(rest->zichtRegels) * perRegel);
+    const bool verder = !rest->zichtFout;
+    rest->zichtGelezen.count_down();
+    if (!verder)
+        return;
+    if (CPU_COUNT(&rest->kernen) > 0)
+        pthread_setaffinity_np(pthread_self(), sizeof rest->kernen, &rest->kernen);
     // The previous load is emptied here, its lists kept for the rest.
     rest->deel.items.clear();
     rest->deel.extras.clear();
     rest->deel.extraIndex.clear();
-    rest->deel.items.reserve(rest->geschat);
+    rest->deel.items.reserve(geschat);
+    lezer.ZetDoel(rest->deel);
+    const BordRegelLezer::Keuze vooraan = rest->vooraan;
+    lezer.ZetKeuze([vooraan](int32_t kamerNr, int aankomst) { return !vooraan(kamerNr, aankomst); });
     try {
-        for (int d = start - kLaadDagen; d < start + kLaadDagen && !rest->stop; ++d)
-            rest->lezer->LeesDag(d);
+        for (int d = rest->van; d < rest->tot && !rest->stop; ++d)
+            lezer.LeesDag(d);
     } catch (...) {
         rest->fout = std::current_exception();
     }
@@ -136,7 +225,7 @@ std::unique_ptr<DeelLader::Rest> DeelLader::NieuweRest(BordToestand& toestand)
     // overlay with what the GUI thread reads and writes meanwhile.
     const std::shared_ptr<brlib::Werkstation> hier = brlib::Werkstation::Huidig();
     const brlib::WerkstationScope eigen(std::make_shared<brlib::Werkstation>(hier->AdminDir(), hier->Fs()));
-    rest->lezer = std::make_unique<BordRegelLezer>(toestand);
+    rest->lezer = std::make_unique<BordRegelLezer>(rest->zicht);
     return rest;
 }
 
@@ -144,7 +233,7 @@ bool DeelLader::Voltooi(BordToestand& toestand)
 {
     if (!rest_)
         return false;
-    draad_.join();
+    rest_->draad.join();
     const std::unique_ptr<Rest> rest = std::move(rest_);
     BordToestand& deel = rest->deel;
     VulVoorRegistraties(deel.extras, rest->lezer->MetVoorRegistratie());
@@ -152,12 +241,7 @@ bool DeelLader::Voltooi(BordToestand& toestand)
     // The rest is by far the larger part: the shown rows' lines and reservations
     // join it rather than the other way round, so that nothing is held twice or
     // indexed again. Item numbers change; the caller rebuilds the cells.
-    deel.items.insert(deel.items.end(), std::make_move_iterator(toestand.items.begin()),
-                      std::make_move_iterator(toestand.items.end()));
-    for (brlib::stExtraRes& extra : toestand.extras) {
-        if (deel.extraIndex.emplace(extra.resSleutel, static_cast<int>(deel.extras.size())).second)
-            deel.extras.push_back(std::move(extra));
-    }
+    VoegToe(deel, toestand);
     toestand.items = std::move(deel.items);
     toestand.extras = std::move(deel.extras);
     toestand.extraIndex = std::move(deel.extraIndex);
@@ -166,13 +250,6 @@ bool DeelLader::Voltooi(BordToestand& toestand)
     return true;
 }
 
-void DeelLader::Stop()
-{
-    if (!rest_)
-        return;
-    rest_->stop = true;
-    draad_.join();
-    rest_.reset();
-}
+void DeelLader::Stop() { rest_.reset(); }
 
 }  // namespace bord

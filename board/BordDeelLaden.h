@@ -1,13 +1,13 @@
 #pragma once
 // Loading a board with far more rooms than it shows in two steps: first the
-// lines of the shown rows and days, which is all a first paint needs, then on a
-// thread of its own the rest of the 98-day window. The rest is added on the
+// lines of the shown rows and days, which is all a first paint needs (read by
+// the GUI thread and a thread of its own at once, sharing the days), then
+// on that thread the rest of the 98-day window. The rest is added on the
 // GUI thread once it is read, or earlier when something needs every line
 // (the caller asks for it before any handler runs).
 
 #include <functional>
 #include <memory>
-#include <thread>
 
 #include "board/BordToestand.h"
 
@@ -57,15 +57,15 @@ public:
 
 private:
     struct Rest;
-    // A rest whose reader starts on `toestand` (the shown rows) and holds the previous load's lists.
+    // A rest whose reader has a workstation of its own and which holds the previous load's lists.
     static std::unique_ptr<Rest> NieuweRest(BordToestand& toestand);
-    // The thread: the whole window except the shown rows' lines; `gelezen` when done and not stopped.
-    static void LeesRest(Rest* rest, int start, const std::function<void()>& gelezen);
+    // The thread: its half of the shown rows' lines, then the whole window
+    // except those lines; `gelezen` when done and not stopped.
+    static void LeesRest(Rest* rest, const std::function<void()>& gelezen);
 
     int drempel_ = kStandaardDrempel;
     RijBereik geladen_;  // the rows loaded first
-    std::unique_ptr<Rest> rest_;
-    std::thread draad_;
+    std::unique_ptr<Rest> rest_;  // stops and joins its thread when dropped
 };
 
 }  // namespace bord

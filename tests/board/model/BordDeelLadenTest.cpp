@@ -7,6 +7,7 @@
 
 #include "board/BordDeelLaden.h"
 #include "board/BordLaden.h"
+#include "host/base/EBrRuntime.h"
 #include "tests/board/model/BordTestHulp.h"
 #include "tests/host/brlib/ResBouwer.h"
 #include "tests/support/TempAdmin.h"
@@ -43,7 +44,7 @@ protected:
     void SetUp() override
     {
         lader_.ZetDrempel(1);
-        BoekOp(kStart + 1, kStart + 3, {101});
+        eerste_ = BoekOp(kStart + 1, kStart + 3, {101});
         BoekOp(kStart - 10, kStart + 2, {102});
         naDeDagen_ = BoekOp(kStart + 25, kStart + 27, {103});
         BoekOp(kStart + 1, kStart + 4, {108});
@@ -54,6 +55,7 @@ protected:
     TempAdmin admin_;
     BordToestand toestand_ = Bord();
     DeelLader lader_;
+    JaarNr eerste_;
     JaarNr naDeDagen_;
     JaarNr groep_;
 };
@@ -105,4 +107,21 @@ TEST_F(BordDeelLaden, NewLinesAModeFewRoomsOrEveryRowOnScreenLoadEverythingAtOnc
     toestand_.items.push_back(NieuweRegel(105, 1, 3));
     laadtAlles(kBoven);
     EXPECT_TRUE(toestand_.items.back().nieuw);
+}
+
+// Whichever reader meets a chain running in a circle, the load that needs the
+// chain says so and leaves no reading behind.
+TEST_F(BordDeelLaden, ACircularChainStopsTheStepThatReadsIt)
+{
+    MaakDagKetenRond(naDeDagen_);
+    lader_.Laad(toestand_, kBoven, {});
+    EXPECT_THROW(lader_.Voltooi(toestand_), EBrRuntime);
+    EXPECT_FALSE(lader_.Gedeeltelijk());
+    EXPECT_EQ(Kamers(toestand_).count(101), 1u) << "what was read stays";
+
+    MaakDagKetenRond(eerste_);
+    for (int keer = 0; keer < 20; ++keer) {
+        EXPECT_THROW(lader_.Laad(toestand_, kBoven, {}), EBrRuntime);
+        EXPECT_FALSE(lader_.Gedeeltelijk());
+    }
 }

@@ -148,16 +148,7 @@ TEST_F(BordLaden, NewLinesSurviveAReloadAndStayLast)
 
 TEST_F(BordLaden, ADayChainRunningInACircleStopsTheLoadButKeepsTheNewLines)
 {
-    const JaarNr res = BoekKamer(101, kStart + 2, kStart + 4);
-    {
-        brlib::RsvActie actie;
-        RecordCache<WIN_rsv_res_rgl> rgl(Bestanden::ResRgl, brlib::tfPerJaar, false, false);
-        const int32_t nr = RegelNummers(res)[0];
-        WIN_rsv_res_rgl rcd = rgl.Record(2026, nr);
-        rcd.volgendeDag = nr;
-        rgl.Store(2026, nr, rcd);
-        actie.Commit();
-    }
+    MaakDagKetenRond(BoekKamer(101, kStart + 2, kStart + 4));
     toestand_.items.push_back(NieuweRegel(102, 3, 5));
     EXPECT_THROW(LoadItems(toestand_), EBrRuntime);
     ASSERT_FALSE(toestand_.items.empty());

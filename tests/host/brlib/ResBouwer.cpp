@@ -196,3 +196,14 @@ void ZetAchteraan(JaarNr res, int32_t regelNr)
     rgl.VoegAchterKetting(res.jaar, regelNr, 0, hfd, res.nr, 0);
     actie.Commit();
 }
+
+void MaakDagKetenRond(JaarNr res)
+{
+    const int32_t nr = RegelNummers(res)[0];
+    RsvActie actie;
+    RecordCache<WIN_rsv_res_rgl> rgl(Bestanden::ResRgl, tfPerJaar, false, false);
+    WIN_rsv_res_rgl rcd = rgl.Record(res.jaar, nr);
+    rcd.volgendeDag = nr;
+    rgl.Store(res.jaar, nr, rcd);
+    actie.Commit();
+}

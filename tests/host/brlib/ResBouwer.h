@@ -65,3 +65,5 @@ std::vector<int32_t> RegelNummers(JaarNr res);
 // Moves the line to the end of its reservation's chain, so that chain order
 // differs from record order.
 void ZetAchteraan(JaarNr res, int32_t regelNr);
+// Damages the file: the reservation's first line links to itself in its day's chain.
+void MaakDagKetenRond(JaarNr res);
