@@ -65,16 +65,25 @@ void VoegToe(BordToestand& naar, BordToestand& van)
     }
 }
 
+// The cores the process may use; none when the platform does not say.
+cpu_set_t ProcesKernen()
+{
+    cpu_set_t kernen;
+    if (sched_getaffinity(0, sizeof kernen, &kernen) != 0)
+        CPU_ZERO(&kernen);
+    return kernen;
+}
+
 // A new thread tends to start on its creator's core and to wait there until
 // the scheduler moves it, which takes longer than the shown lines take to
-// read: it is sent to the other cores, and given them all again once it has
-// done its share. `alle` receives the cores the process may use.
-void NaarAndereKern(std::thread& draad, cpu_set_t& alle)
+// read: it is sent to the process's other cores, when there are any.
+void NaarAndereKern(std::thread& draad, const cpu_set_t& kernen)
 {
-    if (sched_getaffinity(0, sizeof alle, &alle) != 0 || CPU_COUNT(&alle) < 2)
+    const int hier = sched_getcpu();
+    if (hier < 0)
         return;
-    cpu_set_t andere = alle;
-    CPU_CLR(sched_getcpu(), &andere);
+    cpu_set_t andere = kernen;
+    CPU_CLR(hier, &andere);
     if (CPU_COUNT(&andere) > 0)
         pthread_setaffinity_np(draad.native_handle(), sizeof andere, &andere);
 }
@@ -130,7 +139,7 @@ struct DeelLader::Rest {
     std::vector<bool> zichtVoorReg;
     std::exception_ptr zichtFout;
     std::latch zichtGelezen{1};
-    cpu_set_t kernen{};  // the process's cores, for the thread once it has read its shown lines
+    const cpu_set_t kernen = ProcesKernen();  // given back to the thread once it has read its shown lines
     BordToestand deel;   // only its items, extras and extras' index are used
     std::unique_ptr<BordRegelLezer> lezer;
     std::atomic<bool> stop{false};
