@@ -98,10 +98,12 @@ const void* RecordCacheImpl::Record(int32_t jaar, int32_t nr)
     const int64_t einde = offset + d_->recordSize;
     if (einde > bestand.Size(false) && einde > bestand.Size(true))
         d_->Fout(QStringLiteral("Record ligt voorbij het einde van het bestand."), jaar, nr, "Record");
-    const char* bytes = bestand.Bytes(offset, d_->recordSize, d_->scratch);
     d_->runBestand = &bestand;
     d_->run = bestand.RunAt(offset);
-    return bytes;
+    if (const char* snel = d_->UitRun(jaar, offset))
+        return snel;
+    // Across two chunks, or where the action wrote to the file.
+    return bestand.Bytes(offset, d_->recordSize, d_->scratch);
 }
 
 void RecordCacheImpl::Store(int32_t jaar, int32_t nr, const void* data)
